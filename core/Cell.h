@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+
+namespace fw {
+
+// What one control of the main window shows: its text (or caption) and
+// whether it is visible. The window copies these onto its widgets.
+struct Cell {
+    std::string text;
+    bool visible = true;
+
+    bool operator==(const Cell &) const = default;
+};
+
+// A timer as the game drives it: it ticks every `interval` ms while enabled
+// and the interval is above 0. `starts` counts the moments its countdown
+// begins afresh, so the window knows when to restart the real timer.
+struct TimerState {
+    bool enabled = true;
+    int interval = 0;
+    unsigned starts = 0;
+
+    bool running() const { return enabled && interval > 0; }
+    void enable();
+    void disable() { enabled = false; }
+    void setInterval(int milliseconds);
+    // Enables the timer and starts its countdown afresh, even when it was
+    // already running with the same interval.
+    void restart(int milliseconds)
+    {
+        enabled = true;
+        interval = milliseconds;
+        ++starts;
+    }
+};
+
+inline void TimerState::enable()
+{
+    if (!enabled) {
+        enabled = true;
+        ++starts;
+    }
+}
+
+inline void TimerState::setInterval(int milliseconds)
+{
+    if (interval != milliseconds) {
+        interval = milliseconds;
+        ++starts;
+    }
+}
+
+} // namespace fw

@@ -1,0 +1,189 @@
+#include "core/NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace fw {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Scans one number (sign, digits, fraction, exponent) from the start of
+// `text`, skipping blanks inside it when `skipBlanks` is set. Returns the
+// characters that make up the number without blanks, and where it ended.
+struct Scan {
+    std::string number;
+    std::size_t end = 0;
+    bool hasDigits = false;
+};
+
+Scan scanNumber(std::string_view text, bool skipBlanks)
+{
+    Scan scan;
+    std::size_t pos = 0;
+    auto peek = [&]() -> char {
+        if (skipBlanks) {
+            while (pos < text.size() && isBlank(text[pos]))
+                ++pos;
+        }
+        return pos < text.size() ? text[pos] : '\0';
+    };
+    char c = peek();
+    if (c == '+' || c == '-') {
+        scan.number += c;
+        ++pos;
+    }
+    while (isDigit(c = peek())) {
+        scan.number += c;
+        scan.hasDigits = true;
+        ++pos;
+    }
+    if (peek() == '.') {
+        scan.number += '.';
+        ++pos;
+        while (isDigit(c = peek())) {
+            scan.number += c;
+            scan.hasDigits = true;
+            ++pos;
+        }
+    }
+    scan.end = pos;
+    if (!scan.hasDigits)
+        return scan;
+    // An exponent counts only when digits follow it; otherwise the number
+    // ends before the letter.
+    const std::size_t beforeExponent = pos;
+    const std::string mantissa = scan.number;
+    c = peek();
+    if (c == 'e' || c == 'E') {
+        std::string exponent = "e";
+        ++pos;
+        c = peek();
+        if (c == '+' || c == '-') {
+            exponent += c;
+            ++pos;
+        }
+        bool expDigits = false;
+        while (isDigit(c = peek())) {
+            exponent += c;
+            expDigits = true;
+            ++pos;
+        }
+        if (expDigits) {
+            scan.number += exponent;
+            scan.end = pos;
+        } else {
+            scan.number = mantissa;
+            scan.end = beforeExponent;
+        }
+    }
+    return scan;
+}
+
+double toDouble(const std::string &number)
+{
+    // strtod is locale-dependent for the decimal point; the scanned text uses
+    // '.', so read it with from_chars, which is not.
+    std::string_view view = number;
+    if (!view.empty() && view.front() == '+')
+        view.remove_prefix(1);
+    double value = 0.0;
+    const auto result = std::from_chars(view.data(), view.data() + view.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: the sign and the size decide.
+        const bool negative = !view.empty() && view.front() == '-';
+        const bool tiny = view.find("e-") != std::string_view::npos;
+        if (tiny)
+            return 0.0;
+        return negative ? -std::numeric_limits<double>::infinity()
+                        : std::numeric_limits<double>::infinity();
+    }
+    return value;
+}
+
+std::optional<double> wholeNumber(std::string_view text)
+{
+    std::size_t first = 0;
+    while (first < text.size() && isBlank(text[first]))
+        ++first;
+    std::size_t last = text.size();
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    const std::string_view core = text.substr(first, last - first);
+    const Scan scan = scanNumber(core, false);
+    if (!scan.hasDigits || scan.end != core.size())
+        return std::nullopt;
+    return toDouble(scan.number);
+}
+
+} // namespace
+
+std::string decimalText(long long value)
+{
+    std::array<char, 24> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string positionText(float value)
+{
+    std::array<char, 48> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+double leadingNumber(std::string_view text)
+{
+    const Scan scan = scanNumber(text, true);
+    if (!scan.hasDigits)
+        return 0.0;
+    return toDouble(scan.number);
+}
+
+std::int16_t roundToInt16(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double rounded = std::nearbyint(value); // half to even in the default mode
+    if (rounded >= std::numeric_limits<std::int16_t>::max())
+        return std::numeric_limits<std::int16_t>::max();
+    if (rounded <= std::numeric_limits<std::int16_t>::min())
+        return std::numeric_limits<std::int16_t>::min();
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::int16_t lenientInt16(std::string_view text)
+{
+    return roundToInt16(leadingNumber(text));
+}
+
+std::optional<std::int16_t> strictInt16(std::string_view text)
+{
+    const auto value = wholeNumber(text);
+    if (!value)
+        return std::nullopt;
+    return roundToInt16(*value);
+}
+
+std::optional<float> strictNumber(std::string_view text)
+{
+    const auto value = wholeNumber(text);
+    if (!value || !std::isfinite(*value)
+        || std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+} // namespace fw

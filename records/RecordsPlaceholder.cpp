@@ -1,0 +1,1 @@
+// Records and the settings store.

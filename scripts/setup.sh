@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs every Debian package Figurewheel needs to build, run and test.
+# Safe to run again: it only calls apt when something is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  # run: the X11 platform plugin, image formats, sound, a sans-serif face
+  qt6-qpa-plugins libqt6multimedia6 fonts-liberation2
+  # test: a virtual display and a mouse robot for the end-to-end test,
+  # clang for the fuzz targets, util-linux for setpriv
+  xvfb xauth xdotool clang util-linux
+  # packaging checks
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo=(sudo)
+else
+  echo "setup: these packages are missing and there is no sudo: ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
