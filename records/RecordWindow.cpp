@@ -1,0 +1,35 @@
+#include "records/RecordWindow.h"
+
+#include "ui/Twips.h"
+
+#include <QDialog>
+#include <QRect>
+
+namespace fw {
+
+void setUpRecordWindow(QDialog &window, const QString &name, const QString &title, QSize clientSize)
+{
+    window.setObjectName(name);
+    window.setWindowTitle(title);
+    window.setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    window.setWindowModality(Qt::ApplicationModal);
+    window.setFont(ui::defaultFont());
+    window.resize(clientSize);
+}
+
+void centreWindowOn(QWidget &window, const QWidget &owner)
+{
+    QRect frame(QPoint(), window.size());
+    frame.moveCenter(owner.window()->geometry().center());
+    window.move(frame.topLeft());
+}
+
+void runModal(QDialog *window)
+{
+    // exec() deletes a window marked so once its loop has ended, and copes
+    // with the window being destroyed from outside (the main window closing).
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->exec();
+}
+
+} // namespace fw

@@ -1,0 +1,81 @@
+#include "records/Records.h"
+
+#include "core/NumberText.h"
+#include "records/SettingsStore.h"
+#include "records/StoreKeys.h"
+
+#include <limits>
+
+namespace fw {
+
+namespace {
+
+constexpr std::int16_t kNoRecordTime = 999;
+const QString kNoRecordHolder = QStringLiteral("Nobody");
+const QString kDefaultPosition = QStringLiteral("1000");
+
+std::string toStd(const QString &text)
+{
+    return text.toStdString();
+}
+
+QString toText(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+std::int16_t readLaunchCount(const SettingsStore &store)
+{
+    return lenientInt16(toStd(store.read(keys::kRecords, keys::kTimesPlayed)));
+}
+
+void loadRecords(Records &records, SettingsStore &store)
+{
+    // Held from the first read to the last write, so that two copies started
+    // together neither reset the records twice nor count one launch.
+    const auto lock = store.lockForUpdate();
+
+    records.gBestTime = lenientInt16(toStd(store.read(keys::kRecords, keys::kBestTime)));
+    if (records.gBestTime < 1) {
+        // A first start, or the record was lost: start all three afresh.
+        records.gBestTime = kNoRecordTime;
+        store.write(keys::kRecords, keys::kBestTime, toText(decimalText(kNoRecordTime)));
+        store.write(keys::kRecords, keys::kBestPlayer, kNoRecordHolder);
+        store.write(keys::kRecords, keys::kTimesPlayed, QStringLiteral("0"));
+    }
+    records.gBestPlayer = store.read(keys::kRecords, keys::kBestPlayer);
+
+    // A counter that is not a number starts again from 0; it stops at the
+    // top of its range instead of turning negative.
+    records.gTimesPlayed
+        = strictInt16(toStd(store.read(keys::kRecords, keys::kTimesPlayed))).value_or(0);
+    const std::int16_t raised = records.gTimesPlayed < std::numeric_limits<std::int16_t>::max()
+        ? static_cast<std::int16_t>(records.gTimesPlayed + 1)
+        : records.gTimesPlayed;
+    store.write(keys::kRecords, keys::kTimesPlayed, toText(decimalText(raised)));
+}
+
+Placement readPlacement(const SettingsStore &store)
+{
+    // A stored position that is not a number falls back like a missing one.
+    Placement placement;
+    const auto read = [&](const QString &key, float fallback) {
+        return strictNumber(toStd(store.read(keys::kSettings, key, kDefaultPosition)))
+            .value_or(fallback);
+    };
+    placement.left = read(keys::kMainLeft, placement.left);
+    placement.top = read(keys::kMainTop, placement.top);
+    return placement;
+}
+
+void storePlacement(SettingsStore &store, float left, float top, float width, float height)
+{
+    store.write(keys::kSettings, keys::kMainLeft, toText(positionText(left)));
+    store.write(keys::kSettings, keys::kMainTop, toText(positionText(top)));
+    store.write(keys::kSettings, keys::kMainWidth, toText(positionText(width)));
+    store.write(keys::kSettings, keys::kMainHeight, toText(positionText(height)));
+}
+
+} // namespace fw

@@ -1,1 +1,0 @@
-// Records and the settings store.

@@ -1,0 +1,355 @@
+// The settings store on its INI file: values round-trip exactly, every write
+// reaches the disk at once, damaged files and read-only directories leave
+// the game running, and two copies started together both count.
+#include "RecordsTestSupport.h"
+
+#include "records/Records.h"
+#include "records/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace fw;
+using namespace fwtest;
+
+namespace {
+
+// The child modes this binary runs in when started by the tests below.
+constexpr char kChildMode[] = "FW_STORE_CHILD";
+constexpr char kChildConfig[] = "FW_STORE_CHILD_CONFIG";
+constexpr char kChildRounds[] = "FW_STORE_CHILD_ROUNDS";
+
+const QString kRecords = QStringLiteral("Records");
+
+int runChild(const QByteArray &mode, int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The store's own default location, under the directory the parent chose.
+    qputenv("XDG_CONFIG_HOME", qgetenv(kChildConfig));
+    QTextStream out(stdout);
+    if (mode == "ping") {
+        out << "pong\n";
+        return 0;
+    }
+    if (mode == "start") {
+        // One start of the game and one solve's writes.
+        IniSettingsStore store;
+        const std::int16_t launches = readLaunchCount(store);
+        Records records;
+        loadRecords(records, store);
+        store.write(kRecords, QStringLiteral("BestTime"), QStringLiteral("5"));
+        store.write(kRecords, QStringLiteral("BestPlayer"), QStringLiteral("Mallory"));
+        out << "launches " << launches << "\n"
+            << "loaded " << records.gBestTime << '|' << records.gBestPlayer << '|'
+            << records.gTimesPlayed << "\n"
+            << "after " << store.read(kRecords, QStringLiteral("BestTime")) << '|'
+            << store.read(kRecords, QStringLiteral("BestPlayer")) << "\n";
+        return 0;
+    }
+    if (mode == "count") {
+        const int rounds = qEnvironmentVariableIntValue(kChildRounds);
+        for (int i = 0; i < rounds; ++i) {
+            IniSettingsStore store;
+            Records records;
+            loadRecords(records, store);
+        }
+        return 0;
+    }
+    return 2;
+}
+
+QProcess *startChild(const QByteArray &mode, const QString &configHome, const QStringList &prefix,
+                     int rounds = 0)
+{
+    auto *process = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildMode), QString::fromLatin1(mode));
+    env.insert(QString::fromLatin1(kChildConfig), configHome);
+    env.insert(QString::fromLatin1(kChildRounds), QString::number(rounds));
+    env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/tmp"));
+    process->setProcessEnvironment(env);
+    QStringList arguments = prefix;
+    arguments << QCoreApplication::applicationFilePath();
+    process->start(arguments.takeFirst(), arguments);
+    return process;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray randomBytes(qsizetype size, bool printable)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    auto *random = QRandomGenerator::global();
+    for (char &c : bytes) {
+        c = printable ? char(random->bounded(32, 127)) : char(random->bounded(256));
+        if (printable && random->bounded(60) == 0)
+            c = '\n';
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultLocation();
+    void iniLayout();
+    void missingKeyGivesDefault();
+    void namesRoundTrip_data();
+    void namesRoundTrip();
+    void damagedFileStartsAfresh_data();
+    void damagedFileStartsAfresh();
+    void readOnlyDirectory_data();
+    void readOnlyDirectory();
+    void twoCopiesCountEveryLaunch();
+};
+
+void TestSettingsStore::defaultLocation()
+{
+    const QString configHome = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    QCOMPARE(IniSettingsStore::defaultFilePath(),
+             configHome + QStringLiteral("/Figurewheel/Figurewheel.conf"));
+    QCOMPARE(IniSettingsStore().filePath(), IniSettingsStore::defaultFilePath());
+
+    // Without XDG_CONFIG_HOME the file lives in ~/.config.
+    const QByteArray home = qgetenv("HOME");
+    const QString fakeHome = testDir() + QStringLiteral("/home");
+    qputenv("HOME", fakeHome.toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString withoutXdg = IniSettingsStore::defaultFilePath();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
+    QCOMPARE(withoutXdg, fakeHome + QStringLiteral("/.config/Figurewheel/Figurewheel.conf"));
+}
+
+void TestSettingsStore::iniLayout()
+{
+    const QString path = freshStorePath();
+    IniSettingsStore store(path);
+    store.write(kRecords, QStringLiteral("BestTime"), QStringLiteral("999"));
+    store.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("1000"));
+    const QByteArray text = fileBytes(path);
+    QVERIFY2(text.contains("[Records]\nBestTime=999\n"), text.constData());
+    QVERIFY2(text.contains("[Settings]\nMainLeft=1000\n"), text.constData());
+}
+
+void TestSettingsStore::missingKeyGivesDefault()
+{
+    const QString path = freshStorePath();
+    IniSettingsStore store(path);
+    QCOMPARE(store.read(kRecords, QStringLiteral("BestPlayer")), QString());
+    QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft"),
+                        QStringLiteral("1000")),
+             QStringLiteral("1000"));
+    // A stored empty text is a value, not a missing key.
+    store.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString());
+    QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft"),
+                        QStringLiteral("1000")),
+             QString());
+    // A line edited by hand into a list still reads as its text.
+    writeFile(path, "[Records]\nBestPlayer=Ann, Bob\n");
+    QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestPlayer")), QStringLiteral("Ann, Bob"));
+}
+
+void TestSettingsStore::namesRoundTrip_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << QStringLiteral("Ann");
+    QTest::newRow("blanks at both ends") << QStringLiteral("  Ann Lee  ");
+    QTest::newRow("tab and line feed") << QStringLiteral("\tA\nB\r");
+    QTest::newRow("equals") << QStringLiteral("a=b");
+    QTest::newRow("semicolon") << QStringLiteral(";a;b");
+    QTest::newRow("hash") << QStringLiteral("#1");
+    QTest::newRow("brackets") << QStringLiteral("[Records]");
+    QTest::newRow("section line") << QStringLiteral("x\n[Settings]\nMainLeft=5");
+    QTest::newRow("quotes") << QStringLiteral("\"Ann\" 'Lee'");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\x41\\n\\");
+    QTest::newRow("comma list") << QStringLiteral("Ann, Bob");
+    QTest::newRow("at sign") << QStringLiteral("@Invalid()");
+    QTest::newRow("non-ASCII") << QStringLiteral("Zoë Ünal 日本 ✓ 🙂");
+    QTest::newRow("thousand characters") << QString(1000, QLatin1Char('x'));
+    QTest::newRow("empty") << QString();
+    QTest::newRow("looks like a number") << QStringLiteral("0012");
+}
+
+void TestSettingsStore::namesRoundTrip()
+{
+    QFETCH(QString, name);
+    const QString path = freshStorePath();
+    IniSettingsStore first(path);
+    first.write(kRecords, QStringLiteral("BestPlayer"), QStringLiteral("before"));
+    const QByteArray before = fileBytes(path);
+
+    first.write(kRecords, QStringLiteral("BestPlayer"), name);
+    // On disk at once, without waiting for the store to go away.
+    QVERIFY(fileBytes(path) != before);
+    QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestPlayer")), name);
+    QCOMPARE(IniSettingsStore(path).read(kRecords, QStringLiteral("BestPlayer"),
+                                         QStringLiteral("<missing>")),
+             name);
+    // Other keys are untouched by whatever the name holds.
+    first.write(kRecords, QStringLiteral("BestTime"), QStringLiteral("42"));
+    first.write(kRecords, QStringLiteral("BestPlayer"), name);
+    QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestTime")), QStringLiteral("42"));
+    QCOMPARE(readFromDisk(path, QStringLiteral("Settings"), QStringLiteral("MainLeft")),
+             QStringLiteral("<missing>"));
+}
+
+void TestSettingsStore::damagedFileStartsAfresh_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("asDirectory");
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("garbled text") << randomBytes(20000, true) << false;
+    QTest::newRow("binary") << randomBytes(20000, false) << false;
+    QTest::newRow("half a section") << QByteArray("[Records\nBestTime") << false;
+    QTest::newRow("huge") << randomBytes(8 * 1024 * 1024, true) << false;
+    QTest::newRow("directory in its place") << QByteArray() << true;
+}
+
+void TestSettingsStore::damagedFileStartsAfresh()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, asDirectory);
+    const QString path = freshStorePath();
+    if (asDirectory)
+        QVERIFY(QDir().mkpath(path));
+    else
+        writeFile(path, content);
+
+    QElapsedTimer clock;
+    clock.start();
+    IniSettingsStore store(path);
+    QCOMPARE(readLaunchCount(store), std::int16_t(0));
+    Records records;
+    loadRecords(records, store);
+    QCOMPARE(records.gBestTime, std::int16_t(999));
+    QCOMPARE(records.gBestPlayer, QStringLiteral("Nobody"));
+    QCOMPARE(records.gTimesPlayed, std::int16_t(0));
+    // The run goes on with what it wrote, whether or not the disk took it.
+    QCOMPARE(store.read(kRecords, QStringLiteral("TimesPlayed")), QStringLiteral("1"));
+    QVERIFY2(clock.elapsed() < 30000, "a damaged file must not stall the start");
+    if (!asDirectory) {
+        QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestTime")), QStringLiteral("999"));
+        QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("TimesPlayed")), QStringLiteral("1"));
+    }
+}
+
+void TestSettingsStore::readOnlyDirectory_data()
+{
+    QTest::addColumn<QByteArray>("content");   // of the settings file; null for none
+    QTest::addColumn<bool>("appDirExists");
+    QTest::addColumn<QString>("expectedLaunches");
+    QTest::addColumn<QString>("expectedLoad");
+    QTest::newRow("file with records")
+        << QByteArray("[Records]\nBestTime=42\nBestPlayer=Ann\nTimesPlayed=7\n") << true
+        << QStringLiteral("launches 7") << QStringLiteral("loaded 42|Ann|7");
+    QTest::newRow("no file") << QByteArray() << true << QStringLiteral("launches 0")
+                             << QStringLiteral("loaded 999|Nobody|0");
+    QTest::newRow("no directory") << QByteArray() << false << QStringLiteral("launches 0")
+                                  << QStringLiteral("loaded 999|Nobody|0");
+}
+
+void TestSettingsStore::readOnlyDirectory()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, appDirExists);
+    QFETCH(QString, expectedLaunches);
+    QFETCH(QString, expectedLoad);
+
+    // Root ignores file permissions, so as root the check runs as "nobody"
+    // in a directory that user may read but not change.
+    QStringList prefix;
+    if (::geteuid() == 0)
+        prefix = {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
+                  QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
+                  QStringLiteral("--")};
+
+    QTemporaryDir base(QStringLiteral("/tmp/figurewheel-readonly-XXXXXX"));
+    QVERIFY(base.isValid());
+    const QString configHome = base.path() + QStringLiteral("/config");
+    const QString appDir = configHome + QStringLiteral("/Figurewheel");
+    const QString file = appDir + QStringLiteral("/Figurewheel.conf");
+    QVERIFY(QDir().mkpath(appDirExists ? appDir : configHome));
+    if (!content.isNull())
+        writeFile(file, content);
+    const auto setModes = [&](mode_t dirs, mode_t files) {
+        ::chmod(base.path().toLocal8Bit().constData(), 0755);
+        ::chmod(configHome.toLocal8Bit().constData(), dirs);
+        ::chmod(appDir.toLocal8Bit().constData(), dirs);
+        ::chmod(file.toLocal8Bit().constData(), files);
+    };
+    setModes(0555, 0444);
+    const auto restore = qScopeGuard([&] { setModes(0755, 0644); });
+
+    {
+        std::unique_ptr<QProcess> ping(startChild("ping", configHome, prefix));
+        if (!ping->waitForFinished(30000) || ping->readAllStandardOutput() != "pong\n")
+            QSKIP("cannot run this test binary as an unprivileged user here");
+    }
+
+    std::unique_ptr<QProcess> child(startChild("start", configHome, prefix));
+    QVERIFY(child->waitForFinished(30000));
+    const QString output = QString::fromUtf8(child->readAllStandardOutput());
+    QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
+             qPrintable(QString::fromUtf8(child->readAllStandardError())));
+    const QStringList lines = output.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), expectedLaunches);
+    QCOMPARE(lines.at(1), expectedLoad);
+    // The run keeps what it wrote for itself...
+    QCOMPARE(lines.at(2), QStringLiteral("after 5|Mallory"));
+    // ...while the disk keeps what it had.
+    QCOMPARE(fileBytes(file), content.isNull() ? QByteArray() : content);
+    QCOMPARE(QFileInfo::exists(file), !content.isNull());
+    if (appDirExists)
+        QCOMPARE(QDir(appDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 content.isNull() ? QStringList() : QStringList {QStringLiteral("Figurewheel.conf")});
+}
+
+void TestSettingsStore::twoCopiesCountEveryLaunch()
+{
+    const QString configHome = testDir() + QStringLiteral("/two-copies");
+    const QString file = configHome + QStringLiteral("/Figurewheel/Figurewheel.conf");
+    writeFile(file, "[Records]\nBestTime=50\nBestPlayer=Ann\nTimesPlayed=0\n");
+
+    constexpr int kRounds = 20;
+    std::unique_ptr<QProcess> first(startChild("count", configHome, {}, kRounds));
+    std::unique_ptr<QProcess> second(startChild("count", configHome, {}, kRounds));
+    QVERIFY(first->waitForFinished(60000));
+    QVERIFY(second->waitForFinished(60000));
+    QCOMPARE(first->exitCode(), 0);
+    QCOMPARE(second->exitCode(), 0);
+
+    QCOMPARE(readFromDisk(file, kRecords, QStringLiteral("TimesPlayed")),
+             QString::number(2 * kRounds));
+    QCOMPARE(readFromDisk(file, kRecords, QStringLiteral("BestTime")), QStringLiteral("50"));
+    QCOMPARE(readFromDisk(file, kRecords, QStringLiteral("BestPlayer")), QStringLiteral("Ann"));
+}
+
+int main(int argc, char *argv[])
+{
+    if (const QByteArray mode = qgetenv(kChildMode); !mode.isEmpty())
+        return runChild(mode, argc, argv);
+    QCoreApplication app(argc, argv);
+    TestSettingsStore test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_settingsstore.moc"
