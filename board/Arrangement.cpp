@@ -8,7 +8,9 @@ namespace fw {
 Cell *sourceCell(Puzzle &puzzle, CellRef ref)
 {
     if (ref.array == CellRef::Array::Number) {
-        if (ref.index < 1 || ref.index > 6)
+        // Pool cells beyond the count are hidden and hold no number of this
+        // puzzle; they cannot be dragged.
+        if (ref.index < 1 || ref.index > puzzle.NumCount)
             return nullptr;
         return &puzzle.txtNumber[ref.index];
     }
@@ -19,7 +21,8 @@ Cell *sourceCell(Puzzle &puzzle, CellRef ref)
 
 void txtGuess_DragDrop(Puzzle &puzzle, int i, const DragSource &source)
 {
-    if (i < 1 || i > 6 || source.backColor == kOperatorBackColor)
+    // Cells beyond the count are hidden and take no drops.
+    if (i < 1 || i > puzzle.NumCount || source.backColor == kOperatorBackColor)
         return;
     if (puzzle.GuessNums[i] > 0)
         return;
@@ -39,7 +42,7 @@ void txtGuess_DragDrop(Puzzle &puzzle, int i, const DragSource &source)
 
 void txtGuess_MouseDown(Puzzle &puzzle, int i)
 {
-    if (i < 1 || i > 6 || puzzle.GuessNums[i] <= 0)
+    if (i < 1 || i > puzzle.NumCount || puzzle.GuessNums[i] <= 0)
         return;
     const int count = puzzle.NumCount;
     for (int k = 1; k <= count; ++k) {
@@ -55,7 +58,7 @@ void txtGuess_MouseDown(Puzzle &puzzle, int i)
 
 void txtGuessOp_DragDrop(Puzzle &puzzle, int j, const DragSource &source)
 {
-    if (j < 1 || j > 5 || source.backColor != kOperatorBackColor)
+    if (j < 1 || j >= puzzle.NumCount || source.backColor != kOperatorBackColor)
         return;
     const Cell *cell = sourceCell(puzzle, source.cell);
     if (!cell)
@@ -66,7 +69,7 @@ void txtGuessOp_DragDrop(Puzzle &puzzle, int j, const DragSource &source)
 
 void txtGuessOp_MouseDown(Puzzle &puzzle, int j)
 {
-    if (j < 1 || j > 5)
+    if (j < 1 || j >= puzzle.NumCount)
         return;
     puzzle.txtGuessOp[j].text.clear();
     puzzle.EvaluateGuess();

@@ -1,5 +1,6 @@
 #include "ui/Twips.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -86,6 +87,17 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QRect &rect, const 
     if (textColor.isValid())
         setTextColor(label, textColor);
     return label;
+}
+
+void fitTextToWidth(QLabel *label)
+{
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    const int needed = QFontMetrics(font).horizontalAdvance(label->text());
+    const int room = label->width() - 2 * label->margin();
+    if (needed > room && needed > 0)
+        font.setStretch(qMax(50, room * 100 / needed));
+    label->setFont(font);
 }
 
 } // namespace fw::ui

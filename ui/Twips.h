@@ -41,4 +41,9 @@ void setTextColor(QWidget *widget, const QColor &color);
 QLabel *addLabel(QWidget *parent, const QString &name, const QRect &rect, const QString &text,
                  const QFont &font, const QColor &textColor = QColor());
 
+// Narrows the label's face just enough that its text fits its width, for
+// faces wider than the one the window was designed with; a text that fits
+// keeps the face as it is.
+void fitTextToWidth(QLabel *label);
+
 } // namespace fw::ui

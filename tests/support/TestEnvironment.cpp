@@ -3,6 +3,7 @@
 // test can never read or change the player's own records.
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QtGlobal>
 
 #include <cstdlib>
@@ -18,6 +19,11 @@ struct TestEnvironment {
         if (char *dir = ::mkdtemp(pattern.data())) {
             qputenv("XDG_CONFIG_HOME", QByteArray(dir) + "/config");
             qputenv("FIGUREWHEEL_TEST_DIR", QByteArray(dir));
+            const QByteArray runtime = QByteArray(dir) + "/runtime";
+            QDir().mkpath(QString::fromLocal8Bit(runtime));
+            QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", runtime);
             m_dir = dir;
         } else {
             std::abort();

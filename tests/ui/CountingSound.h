@@ -1,0 +1,12 @@
+#pragma once
+
+#include "records/SoundPlayer.h"
+
+#include <QStringList>
+
+// Remembers every sound the game asks for instead of playing it.
+class CountingSound final : public fw::SoundPlayer {
+public:
+    void play(const QString &bareName) override { played << bareName; }
+    QStringList played;
+};

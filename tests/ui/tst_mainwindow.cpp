@@ -1,0 +1,310 @@
+// The main window driven the way a player drives it: drops arrive as drop
+// events on the cells, presses as mouse presses, buttons are clicked, and the
+// windows a solve opens really open and are closed by the test.
+#include "CountingSound.h"
+#include "DropEvents.h"
+#include "records/Records.h"
+#include "records/SettingsStore.h"
+#include "support/ScriptedDie.h"
+#include "ui/FrmMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace fw;
+
+namespace {
+
+// Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
+const std::vector<int> kFirstPuzzle{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+
+struct Game {
+    ScriptedDie die;
+    IniSettingsStore store;
+    Records records;
+    CountingSound sound;
+    FrmMain window{die, store, records, sound};
+
+    explicit Game(const std::vector<int> &faces = kFirstPuzzle)
+    {
+        die.push(faces);
+        window.Form_Load();
+        window.show();
+    }
+    template <typename T = QLineEdit> T *cell(const QString &name)
+    {
+        auto *widget = window.findChild<T *>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    QString text(const QString &name) { return cell(name)->text(); }
+    bool drop(const QString &target, const QString &source) { return dropCell(cell(target), source); }
+    void press(const QString &name, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(cell(name), button, {}, cell(name)->rect().center());
+        QTest::mouseRelease(cell(name), button, {}, cell(name)->rect().center());
+    }
+    QString pool()
+    {
+        return QStringList{text("txtNumber(1)"), text("txtNumber(2)"), text("txtNumber(3)")}.join(',');
+    }
+    QString row()
+    {
+        return QStringList{text("txtGuess(1)"), text("txtGuessOp(1)"), text("txtGuess(2)"),
+                           text("txtGuessOp(2)"), text("txtGuess(3)")}
+            .join(',');
+    }
+};
+
+// Closes the next modal window that opens and reports what it showed.
+struct ModalCloser {
+    QStringList titles;
+    QStringList nameFields;
+    void closeNext(int count)
+    {
+        QTimer::singleShot(50, [this, count] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal) {
+                closeNext(count);
+                return;
+            }
+            titles << modal->windowTitle();
+            if (auto *name = modal->findChild<QLineEdit *>(QStringLiteral("txtName")))
+                nameFields << name->text();
+            modal->close();
+            if (count > 1)
+                closeNext(count - 1);
+        });
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void placeAndTakeBack();
+    void refusedDrops_data();
+    void refusedDrops();
+    void operatorsByDrop();
+    void solveByDropsOpensCelebrationThenRecord();
+    void repeatSolveCelebratesAgain();
+    void hintsHideAfterTwoSeconds();
+    void answerAndPeekedMark();
+    void countButtons();
+    void clockTicksEverySecond();
+};
+
+void TestMainWindow::init()
+{
+    // Every case starts from an empty settings store.
+    QFile::remove(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf");
+}
+
+void TestMainWindow::placeAndTakeBack()
+{
+    Game game;
+    QCOMPARE(game.text("txtNumber(0)"), QString("22"));
+    QCOMPARE(game.pool(), QString("4,2,5"));
+    QVERIFY(game.drop("txtGuess(1)", "txtNumber(1)"));
+    QVERIFY(game.drop("txtGuess(2)", "txtNumber(2)"));
+    QCOMPARE(game.pool(), QString(",,5"));
+    QCOMPARE(game.text("txtCurrentTotal"), QString("6"));
+    // Any button takes a number back, to the lowest empty pool cell.
+    game.press("txtGuess(2)", Qt::RightButton);
+    QCOMPARE(game.pool(), QString("2,,5"));
+    QCOMPARE(game.text("txtGuess(2)"), QString());
+    QCOMPARE(game.text("txtCurrentTotal"), QString("4"));
+    // The emptied pool cell can still be dragged, but brings nothing.
+    QVERIFY(game.drop("txtGuess(3)", "txtNumber(2)"));
+    QCOMPARE(game.text("txtGuess(3)"), QString());
+    QCOMPARE(int(game.window.puzzle().GuessNums[3]), 0);
+}
+
+void TestMainWindow::refusedDrops_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("source");
+    QTest::newRow("operator on a number cell") << "txtGuess(3)" << "txtOp(4)";
+    QTest::newRow("number on an operator cell") << "txtGuessOp(1)" << "txtNumber(3)";
+    QTest::newRow("number on an occupied cell") << "txtGuess(1)" << "txtNumber(3)";
+    QTest::newRow("number on the pool") << "txtNumber(2)" << "txtNumber(3)";
+    QTest::newRow("number on the target") << "txtNumber(0)" << "txtNumber(3)";
+    QTest::newRow("operator on the palette") << "txtOp(1)" << "txtOp(4)";
+    QTest::newRow("number on the total") << "txtCurrentTotal" << "txtNumber(3)";
+    QTest::newRow("number on the solution") << "txtAnswer(1)" << "txtNumber(3)";
+    QTest::newRow("a cell that cannot be dragged") << "txtGuess(2)" << "txtGuess(1)";
+}
+
+void TestMainWindow::refusedDrops()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, source);
+    Game game;
+    QVERIFY(game.drop("txtGuess(1)", "txtNumber(1)"));
+    const QString pool = game.pool();
+    const QString row = game.row();
+    const QString total = game.text("txtCurrentTotal");
+    game.drop(target, source);
+    QCOMPARE(game.pool(), pool);
+    QCOMPARE(game.row(), row);
+    QCOMPARE(game.text("txtCurrentTotal"), total);
+}
+
+void TestMainWindow::operatorsByDrop()
+{
+    Game game;
+    QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
+    QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
+    QVERIFY(game.drop("txtGuessOp(1)", "txtOp(3)"));
+    QCOMPARE(game.text("txtGuessOp(1)"), QString(" /"));
+    QCOMPARE(game.text("txtCurrentTotal"), QString("1"));
+    QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
+    QCOMPARE(game.text("txtCurrentTotal"), QString("20"));
+    QCOMPARE(game.text("txtOp(4)"), QString("X"));
+    game.press("txtGuessOp(1)", Qt::MiddleButton);
+    QCOMPARE(game.text("txtGuessOp(1)"), QString());
+    QCOMPARE(game.text("txtCurrentTotal"), QString("9"));
+}
+
+void TestMainWindow::solveByDropsOpensCelebrationThenRecord()
+{
+    Game game;
+    for (int tick = 0; tick < 7; ++tick)
+        game.window.Timer1_Timer();
+    QCOMPARE(game.text("txtTimer"), QString("7"));
+    QCOMPARE(game.records.gBestPlayer, QString("Nobody"));
+
+    ModalCloser closer;
+    closer.closeNext(2);
+    QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
+    QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
+    QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
+    QVERIFY(game.drop("txtGuessOp(2)", "txtOp(1)"));
+    QVERIFY(game.drop("txtGuess(3)", "txtNumber(2)"));
+    QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
+    QVERIFY(game.cell<QLabel>("lblDone")->isVisible());
+    QCOMPARE(game.cell<QLabel>("lblDone")->text(), QString("!!!Way to go!!!"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 2, 10000);
+    QCOMPARE(closer.titles[0], QString("Congratulations!  You did it!"));
+    QCOMPARE(closer.titles[1], QString("Congratulations!"));
+    QCOMPARE(closer.nameFields, QStringList{"Nobody"});
+    QCOMPARE(game.sound.played.value(0), QString("hound.wav"));
+    QCOMPARE(int(game.records.gBestTime), 7);
+    QCOMPARE(game.store.read("Records", "BestTime"), QString("7"));
+    QCOMPARE(game.store.read("Records", "BestPlayer"), QString("Nobody"));
+    // The clock stopped at the solve.
+    QTest::qWait(1200);
+    QCOMPARE(game.text("txtTimer"), QString("7"));
+}
+
+void TestMainWindow::repeatSolveCelebratesAgain()
+{
+    Game game;
+    ModalCloser closer;
+    closer.closeNext(1);
+    QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
+    QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
+    QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
+    QVERIFY(game.drop("txtGuessOp(2)", "txtOp(1)"));
+    QVERIFY(game.drop("txtGuess(3)", "txtNumber(2)"));
+    // Solved at "00", right after the window opened: a celebration, but no
+    // record, since a time of 0 would wipe every record at the next start.
+    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 1, 10000);
+    QTest::qWait(200);
+    QCOMPARE(closer.titles.size(), 1);
+    QCOMPARE(int(game.records.gBestTime), 999);
+
+    closer.closeNext(1);
+    game.press("txtGuess(3)");
+    QVERIFY(game.drop("txtGuess(3)", "txtNumber(1)"));
+    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 2, 10000);
+    QCOMPARE(closer.titles[1], QString("Congratulations!  You did it!"));
+}
+
+void TestMainWindow::hintsHideAfterTwoSeconds()
+{
+    // Hint rolls 1, 6, 6 with three numbers: cells 1 and 3, operator 2.
+    std::vector<int> faces = kFirstPuzzle;
+    faces.insert(faces.end(), {1, 6, 6});
+    Game game(faces);
+    QTest::mouseClick(game.cell<QPushButton>("cmdHint"), Qt::LeftButton);
+    QVERIFY(game.cell("txtAnswer(1)")->isVisible());
+    QVERIFY(!game.cell("txtAnswer(2)")->isVisible());
+    QVERIFY(game.cell("txtAnswer(3)")->isVisible());
+    QVERIFY(game.cell("txtAnswerOp(2)")->isVisible());
+    QCOMPARE(game.cell<QLabel>("lblHint3")->text(), QString("1"));
+    QVERIFY(game.cell<QLabel>("lblHint1")->isVisible());
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!game.cell("txtAnswer(1)")->isVisible(), 4000);
+    QVERIFY2(clock.elapsed() >= 1900, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!game.cell("txtAnswerOp(2)")->isVisible());
+    QVERIFY(game.cell<QLabel>("lblHint1")->isVisible());
+}
+
+void TestMainWindow::answerAndPeekedMark()
+{
+    Game game;
+    auto *answer = game.cell<QPushButton>("cmdAnswers");
+    QVERIFY(!game.cell<QLabel>("lblPeeked")->isVisible());
+    QTest::mouseClick(answer, Qt::LeftButton);
+    QCOMPARE(game.text("txtAnswer(1)"), QString("5"));
+    QCOMPARE(game.text("txtAnswerOp(1)"), QString("X"));
+    QVERIFY(game.cell("txtAnswer(3)")->isVisible());
+    QVERIFY(!game.cell("txtAnswer(4)")->isVisible());
+    QVERIFY(game.cell<QLabel>("lblPeeked")->isVisible());
+    QTest::mouseClick(answer, Qt::LeftButton);
+    QVERIFY(!game.cell("txtAnswer(1)")->isVisible());
+    QVERIFY(game.cell<QLabel>("lblPeeked")->isVisible());
+
+    QTest::mouseClick(answer, Qt::LeftButton);
+    ModalCloser closer;
+    closer.closeNext(1);
+    for (const auto &[target, source] : {std::pair{"txtGuess(1)", "txtNumber(3)"}, {"txtGuessOp(1)", "txtOp(4)"},
+                                         {"txtGuess(2)", "txtNumber(1)"}, {"txtGuessOp(2)", "txtOp(1)"},
+                                         {"txtGuess(3)", "txtNumber(2)"}})
+        QVERIFY(game.drop(target, source));
+    QCOMPARE(game.cell<QLabel>("lblDone")->text(), QString("You're done!"));
+    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 1, 10000);
+}
+
+void TestMainWindow::countButtons()
+{
+    std::vector<int> faces = kFirstPuzzle;
+    // Six numbers: pool 1..6 and an all-addition row.
+    faces.insert(faces.end(), {1, 2, 3, 4, 5, 6, 1, 1, 2, 1, 3, 1, 4, 1, 5, 1, 6});
+    Game game(faces);
+    QTest::mouseClick(game.cell<QPushButton>("cmdNums(6)"), Qt::LeftButton);
+    QCOMPARE(int(game.window.puzzle().NumCount), 6);
+    QCOMPARE(game.text("txtNumber(0)"), QString("21"));
+    for (int i = 1; i <= 6; ++i)
+        QVERIFY(game.cell(QString("txtGuess(%1)").arg(i))->isVisible());
+    QVERIFY(game.cell("txtGuessOp(5)")->isVisible());
+    const QFont big = game.cell<QPushButton>("cmdNums(6)")->font();
+    const QFont small = game.cell<QPushButton>("cmdNums(3)")->font();
+    QVERIFY(big.pixelSize() > small.pixelSize());
+    QCOMPARE(small.pixelSize(), qRound(10 * 4.0 / 3.0));
+    QCOMPARE(big.pixelSize(), qRound(14 * 4.0 / 3.0));
+}
+
+void TestMainWindow::clockTicksEverySecond()
+{
+    Game game;
+    QCOMPARE(game.text("txtTimer"), QString("00"));
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(game.text("txtTimer"), QString("1"), 3000);
+    QVERIFY2(clock.elapsed() >= 900, qPrintable(QString::number(clock.elapsed())));
+    QTRY_COMPARE_WITH_TIMEOUT(game.text("txtTimer"), QString("2"), 3000);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
