@@ -1,0 +1,84 @@
+#include "ui/FrmHelp.h"
+
+#include "shell/WindowLayout.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace fw {
+
+namespace {
+
+// Closes a window when the window it belongs to is closed, hidden by the
+// program or destroyed. Minimising the owner is left alone.
+class CloseWithOwner : public QObject {
+public:
+    CloseWithOwner(QWidget *window, QWidget *owner)
+        : QObject(window)
+        , m_window(window)
+    {
+        owner->installEventFilter(this);
+        connect(owner, &QObject::destroyed, m_window, &QWidget::close);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && !event->spontaneous())
+            m_window->close();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+FrmHelp::FrmHelp(QWidget *owner)
+    : QWidget(nullptr, Qt::Window)
+    , m_owner(owner)
+{
+    layOut();
+    if (owner)
+        new CloseWithOwner(this, owner);
+}
+
+QWidget *FrmHelp::owner() const
+{
+    return m_owner;
+}
+
+void FrmHelp::layOut()
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("How do I play Figurewheel?"));
+    setFont(ui::defaultFont());
+    resize(ui::twipsSize(9732, 6984));
+    shell::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 9612, 6732),
+                      QStringLiteral(":/pictures/help.bmp"));
+}
+
+void showHelp(QWidget *owner)
+{
+    // A closed help window is hidden until its deletion comes round; it does
+    // not count as open.
+    FrmHelp *help = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *candidate = qobject_cast<FrmHelp *>(window);
+        if (candidate && candidate->isVisible() && candidate->owner() == owner) {
+            help = candidate;
+            break;
+        }
+    }
+    if (!help)
+        help = new FrmHelp(owner);
+    help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+} // namespace fw
