@@ -3,7 +3,8 @@
 # drawing program in tools/art, then reads each file back with Qt to check it.
 # The output is the same, byte for byte, on every run.
 #
-#   bash scripts/make-assets.sh                      all assets except the help picture
+#   bash scripts/make-assets.sh                      all assets, the help picture from
+#                                                    tools/art/shots/main-window.png
 #   bash scripts/make-assets.sh --help-shot SHOT.png [--count X,Y] [--row X,Y] [--answer X,Y] [--hint X,Y]
 #                                                    also ui/pictures/help.bmp from a PNG
 #                                                    screenshot of the main window during a game
@@ -21,6 +22,13 @@ while [ $# -gt 0 ]; do
     *) echo "make-assets: unknown argument $1" >&2; exit 2 ;;
   esac
 done
+
+# By default the help picture is made from the screenshot kept in the
+# repository: the main window during a game, with the menu bar at the top.
+if [ -z "$shot" ] && [ -f tools/art/shots/main-window.png ]; then
+  shot=$root/tools/art/shots/main-window.png
+  anchors=(--count 88,31 --row 330,268 --answer 20,347 --hint 20,379)
+fi
 
 cmake -S tools/art -B build-art -G Ninja >/dev/null
 cmake --build build-art -j 2 >/dev/null
