@@ -3,8 +3,6 @@
 #include "board/Arrangement.h"
 #include "board/Hints.h"
 #include "records/FrmBest.h"
-#include "records/FrmHooray.h"
-#include "records/FrmNewRecord.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "records/SolveReward.h"
@@ -254,11 +252,8 @@ void FrmMain::pressOn(const QString &targetName)
 
 void FrmMain::runSolveReward()
 {
-    const RewardWindows windows{
-        [this] { showHoorayModal(m_sound, this); },
-        [this] { showNewRecordModal(m_records); },
-    };
-    fw::runSolveReward(m_records, m_store, QString::fromStdString(m_puzzle.txtTimer.text), windows);
+    fw::runSolveReward(m_records, m_store, QString::fromStdString(m_puzzle.txtTimer.text),
+                       modalRewardWindows(m_records, m_sound, this));
 }
 
 void FrmMain::render()

@@ -1,0 +1,186 @@
+// The main window as a window: where it opens, what it stores when it
+// closes, the windows it takes with it, and the menu's windows.
+#include "CountingSound.h"
+#include "records/Records.h"
+#include "records/SettingsStore.h"
+#include "support/ScriptedDie.h"
+#include "ui/FrmMain.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+using namespace fw;
+
+namespace {
+
+const std::vector<int> kPuzzle{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+
+struct Game {
+    ScriptedDie die;
+    IniSettingsStore store;
+    Records records;
+    CountingSound sound;
+    QPointer<FrmMain> window = new FrmMain(die, store, records, sound);
+
+    Game()
+    {
+        die.push(kPuzzle);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->Form_Load();
+        window->show();
+    }
+    ~Game() { delete window; }
+};
+
+QString storedFile()
+{
+    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf";
+}
+
+} // namespace
+
+class TestMainWindowFrame : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QFile::remove(storedFile()); }
+    void movedWindowReopensWhereItWas();
+    void closingMinimisedStoresNothing();
+    void positionOffEveryScreenIsBroughtBack_data();
+    void positionOffEveryScreenIsBroughtBack();
+    void closingTakesEveryOtherWindow();
+    void menuWindows();
+    void clockKeepsCountingWhileBestIsOpen();
+};
+
+void TestMainWindowFrame::movedWindowReopensWhereItWas()
+{
+    {
+        Game game;
+        QCOMPARE(game.window->pos(), QPoint(ui::px(1000), ui::px(1000)));
+        QCOMPARE(game.window->size(), ui::twipsSize(9500, 7000));
+        game.window->move(200, 150);
+        game.window->resize(800, 600);
+        QTest::qWait(20);
+        // Widths are the window's outer size, frame included.
+        const QSize outer = game.window->frameGeometry().size();
+        game.window->close();
+        QTRY_VERIFY(!game.window);
+        QCOMPARE(game.store.read("Settings", "MainLeft"), QString("3000"));
+        QCOMPARE(game.store.read("Settings", "MainTop"), QString("2250"));
+        QCOMPARE(game.store.read("Settings", "MainWidth"), QString::number(outer.width() * 15));
+        QCOMPARE(game.store.read("Settings", "MainHeight"), QString::number(outer.height() * 15));
+        QVERIFY(outer.width() >= 800 && outer.height() >= 600);
+    }
+    Game again;
+    QCOMPARE(again.window->pos(), QPoint(200, 150));
+    QCOMPARE(again.window->size(), ui::twipsSize(9500, 7000));
+}
+
+void TestMainWindowFrame::closingMinimisedStoresNothing()
+{
+    IniSettingsStore().write("Settings", "MainLeft", "1500");
+    Game game;
+    game.window->showMinimized();
+    QTRY_VERIFY(game.window->isMinimized());
+    game.window->close();
+    QCOMPARE(game.store.read("Settings", "MainLeft"), QString("1500"));
+    QCOMPARE(game.store.read("Settings", "MainWidth", "none"), QString("none"));
+}
+
+void TestMainWindowFrame::positionOffEveryScreenIsBroughtBack_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("visible") << "1500" << "1200" << true;
+    QTest::newRow("partly visible") << "-3000" << "600" << true;
+    QTest::newRow("far left") << "-90000" << "1000" << false;
+    QTest::newRow("far below") << "1000" << "300000" << false;
+    QTest::newRow("beyond single precision") << "1e39" << "1000" << true; // read as the default
+}
+
+void TestMainWindowFrame::positionOffEveryScreenIsBroughtBack()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(bool, kept);
+    IniSettingsStore store;
+    store.write("Settings", "MainLeft", left);
+    store.write("Settings", "MainTop", top);
+    Game game;
+    const QRect frame(game.window->pos(), game.window->size());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.intersects(frame));
+    if (kept && left != "1e39")
+        QCOMPARE(game.window->pos(), QPoint(ui::px(left.toInt()), ui::px(top.toInt())));
+}
+
+void TestMainWindowFrame::closingTakesEveryOtherWindow()
+{
+    Game game;
+    game.window->mnuHelp_Click();
+    QPointer<QWidget> help;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("frmHelp"))
+            help = widget;
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QPointer<QWidget> hidden = new QWidget;
+    hidden->setObjectName("someHiddenWindow");
+    game.window->close();
+    QTRY_VERIFY(!help);
+    QTRY_VERIFY(!hidden);
+}
+
+void TestMainWindowFrame::menuWindows()
+{
+    Game game;
+    QStringList titles;
+    QTimer::singleShot(100, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            titles << modal->windowTitle();
+            modal->close();
+        }
+    });
+    game.window->mnuBest_Click();
+    QTimer::singleShot(100, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            titles << modal->windowTitle();
+            modal->close();
+        }
+    });
+    game.window->mnuHelpAbout_Click();
+    QCOMPARE(titles, (QStringList{"Who's Best?", "About Figurewheel"}));
+
+    game.window->mnuHelp_Click();
+    game.window->mnuHelp_Click();
+    int helpWindows = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        helpWindows += widget->objectName() == QLatin1String("frmHelp") && widget->isVisible();
+    QCOMPARE(helpWindows, 1);
+}
+
+void TestMainWindowFrame::clockKeepsCountingWhileBestIsOpen()
+{
+    Game game;
+    auto *clock = game.window->findChild<QLineEdit *>("txtTimer");
+    QCOMPARE(clock->text(), QString("00"));
+    bool wasModal = false;
+    QTimer::singleShot(1500, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            wasModal = true;
+            modal->close();
+        }
+    });
+    game.window->mnuBest_Click();
+    QVERIFY(wasModal);
+    QCOMPARE(clock->text(), QString("1"));
+}
+
+QTEST_MAIN(TestMainWindowFrame)
+#include "tst_mainwindow_frame.moc"
