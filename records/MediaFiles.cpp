@@ -8,10 +8,16 @@ namespace fw {
 
 QString findMediaFile(const QString &bareName)
 {
+    const QString programDir
+        = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    // The data folder the build was configured for, and the same folder
+    // relative to the program, so an installed tree still works when it is
+    // moved to another prefix.
     const QString places[] = {
         QDir::currentPath(),
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString(),
+        programDir,
         QStringLiteral(FIGUREWHEEL_DATADIR),
+        programDir.isEmpty() ? QString() : programDir + QStringLiteral("/../share/figurewheel"),
     };
     for (const QString &place : places) {
         if (place.isEmpty())
