@@ -41,6 +41,7 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
     // Created back to front: each control covers the ones made before it.
     auto *image1 = addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 3324, 2532));
     image1->setPixmap(QPixmap(QStringLiteral(":/pictures/hooray.gif")));
+    image1->setAccessibleName(QStringLiteral("A sun rising behind green hills"));
 
     // The animation plays stretched to its rectangle over the still picture,
     // which shows through its transparent parts. A missing or broken file
@@ -48,6 +49,7 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
     auto *dancers
         = addPicture(this, QStringLiteral("DXAnimatedGIF1"), ui::twipsRect(960, 1560, 1812, 972));
     dancers->setFixedSize(dancers->size());
+    dancers->setAccessibleName(QStringLiteral("Dancers celebrating your solve"));
     auto *movie = new QMovie(findMediaFile(kAnimationFile), QByteArray(), dancers);
     dancers->setMovie(movie);
     if (movie->isValid())

@@ -30,6 +30,7 @@ FrmNewRecord::FrmNewRecord(Records &records, QWidget *parent)
     image1->setGeometry(ui::twipsRect(0, -120, 9600, 7065));
     image1->setScaledContents(true);
     image1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.bmp")));
+    image1->setAccessibleName(QStringLiteral("A sailor looking out to sea"));
 
     ui::fitTextToWidth(
         ui::addLabel(this, QStringLiteral("Label1"), ui::twipsRect(240, 1320, 3855, 495),
@@ -40,6 +41,7 @@ FrmNewRecord::FrmNewRecord(Records &records, QWidget *parent)
 
     m_txtName = new QLineEdit(QStringLiteral("Text1"), this);
     m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setAccessibleName(QStringLiteral("Your name"));
     m_txtName->setGeometry(ui::twipsRect(720, 3360, 2655, 375));
     m_txtName->setFont(ui::defaultFont());
     // Enter closes the window too, the way a player expects to finish typing.

@@ -38,6 +38,7 @@ QLabel *addIconBox(QWidget *parent)
 {
     auto *box = new QLabel(parent);
     box->setObjectName(QStringLiteral("picIcon"));
+    box->setAccessibleName(QStringLiteral("Figurewheel pinwheel"));
     box->setGeometry(twipsRect(240, 240, 432, 432));
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::setBackground(box, kLightGrey);
