@@ -18,17 +18,6 @@ const QString kSoundFile = QStringLiteral("hound.wav");
 const QString kAnimationFile = QStringLiteral("dancers.gif");
 constexpr int kSoundRepeatMs = 4000;
 
-// A picture label whose picture is stretched to its rectangle; a missing
-// picture leaves it empty.
-QLabel *addPicture(QWidget *parent, const QString &name, const QRect &rect)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    label->setScaledContents(true);
-    return label;
-}
-
 } // namespace
 
 FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
@@ -39,17 +28,16 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
         QStringLiteral("Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
 
     // Created back to front: each control covers the ones made before it.
-    auto *image1 = addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 3324, 2532));
-    image1->setPixmap(QPixmap(QStringLiteral(":/pictures/hooray.gif")));
-    image1->setAccessibleName(QStringLiteral("A sun rising behind green hills"));
+    ui::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 3324, 2532),
+                   QStringLiteral(":/pictures/hooray.gif"), QStringLiteral("A sun rising behind green hills"));
 
     // The animation plays stretched to its rectangle over the still picture,
     // which shows through its transparent parts. A missing or broken file
     // shows nothing.
     auto *dancers
-        = addPicture(this, QStringLiteral("DXAnimatedGIF1"), ui::twipsRect(960, 1560, 1812, 972));
+        = ui::addPicture(this, QStringLiteral("DXAnimatedGIF1"), ui::twipsRect(960, 1560, 1812, 972),
+                         QString(), QStringLiteral("Dancers celebrating your solve"));
     dancers->setFixedSize(dancers->size());
-    dancers->setAccessibleName(QStringLiteral("Dancers celebrating your solve"));
     auto *movie = new QMovie(findMediaFile(kAnimationFile), QByteArray(), dancers);
     dancers->setMovie(movie);
     if (movie->isValid())

@@ -25,12 +25,8 @@ FrmNewRecord::FrmNewRecord(Records &records, QWidget *parent)
 
     // Created back to front: each control covers the ones made before it.
     // The picture reaches past the client area on every side but the left.
-    auto *image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(ui::twipsRect(0, -120, 9600, 7065));
-    image1->setScaledContents(true);
-    image1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.bmp")));
-    image1->setAccessibleName(QStringLiteral("A sailor looking out to sea"));
+    ui::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(0, -120, 9600, 7065),
+                   QStringLiteral(":/pictures/splash.bmp"), QStringLiteral("A sailor looking out to sea"));
 
     ui::fitTextToWidth(
         ui::addLabel(this, QStringLiteral("Label1"), ui::twipsRect(240, 1320, 3855, 495),

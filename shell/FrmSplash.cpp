@@ -45,9 +45,9 @@ void FrmSplash::layOut()
     m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
 
-    QWidget *image2 = shell::addPicture(m_fraMainFrame, QStringLiteral("Image2"), inFrame(240, 1320, 2760, 2172),
-                                        QStringLiteral(":/pictures/splash.bmp"));
-    image2->setAccessibleName(QStringLiteral("A sailor looking out to sea"));
+    QWidget *image2 = ui::addPicture(m_fraMainFrame, QStringLiteral("Image2"), inFrame(240, 1320, 2760, 2172),
+                                     QStringLiteral(":/pictures/splash.bmp"),
+                                     QStringLiteral("A sailor looking out to sea"));
     QLabel *quillmere = shell::addTextLabel(m_fraMainFrame, QStringLiteral("Quillmere"),
                                             inFrame(2160, 480, 3384, 552), QStringLiteral("Figurewheel!"),
                                             gameFont(24, true, true));

@@ -22,16 +22,6 @@ QLabel *addTextLabel(QWidget *parent, const QString &name, const QRect &rect, co
     return label;
 }
 
-QLabel *addPicture(QWidget *parent, const QString &name, const QRect &rect, const QString &resource)
-{
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(name);
-    picture->setGeometry(rect);
-    picture->setScaledContents(true); // QLabel scales smoothly
-    picture->setPixmap(QPixmap(resource));
-    return picture;
-}
-
 QGroupBox *addFrame(QWidget *parent, const QString &name, const QRect &rect)
 {
     auto *frame = new QGroupBox(parent);

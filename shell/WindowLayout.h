@@ -22,10 +22,6 @@ QLabel *addTextLabel(QWidget *parent, const QString &name, const QRect &rect, co
                      const QFont &font, const QColor &textColor = QColor(),
                      Qt::Alignment horizontal = Qt::AlignLeft);
 
-// A picture stretched, without keeping its aspect ratio, to fill rect.
-// A resource that cannot be read leaves the rectangle empty.
-QLabel *addPicture(QWidget *parent, const QString &name, const QRect &rect, const QString &resource);
-
 // A captionless frame drawn around a group of controls.
 QGroupBox *addFrame(QWidget *parent, const QString &name, const QRect &rect);
 

@@ -58,11 +58,11 @@ void FrmHelp::layOut()
     setWindowTitle(QStringLiteral("How do I play Figurewheel?"));
     setFont(ui::defaultFont());
     resize(ui::twipsSize(9732, 6984));
-    QLabel *picture = shell::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 9612, 6732),
-                                        QStringLiteral(":/pictures/help.bmp"));
-    picture->setAccessibleName(QStringLiteral("How to play: choose how many numbers, drag numbers and "
-                                              "operators into your guess until it matches the target, "
-                                              "and use Answer or Hint when you are stuck"));
+    ui::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 9612, 6732),
+                   QStringLiteral(":/pictures/help.bmp"),
+                   QStringLiteral("How to play: choose how many numbers, drag numbers and operators into "
+                                  "your guess until it matches the target, and use Answer or Hint when "
+                                  "you are stuck"));
 }
 
 void showHelp(QWidget *owner)

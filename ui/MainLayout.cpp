@@ -303,13 +303,8 @@ void FrmMain::buildLayout()
     }
 
 
-    auto *background = new QLabel(client);
-    background->setObjectName(QStringLiteral("Image1"));
-    background->setGeometry(twipsRect(0, 0, 9612, 7212));
-    background->setPixmap(QPixmap(QStringLiteral(":/pictures/background.bmp")));
-    background->setScaledContents(true);
-    background->setAccessibleName(QStringLiteral("Background picture"));
-    front(background);
+    front(addPicture(client, QStringLiteral("Image1"), twipsRect(0, 0, 9612, 7212),
+                     QStringLiteral(":/pictures/background.bmp"), QStringLiteral("Background picture")));
 
     for (auto it = frontToBack.crbegin(); it != frontToBack.crend(); ++it)
         (*it)->raise();

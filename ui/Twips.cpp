@@ -89,6 +89,19 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QRect &rect, const 
     return label;
 }
 
+QLabel *addPicture(QWidget *parent, const QString &name, const QRect &rect, const QString &resource,
+                   const QString &spokenName)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setGeometry(rect);
+    picture->setScaledContents(true); // QLabel scales smoothly
+    if (!resource.isEmpty())
+        picture->setPixmap(QPixmap(resource));
+    picture->setAccessibleName(spokenName);
+    return picture;
+}
+
 void fitTextToWidth(QLabel *label)
 {
     QFont font = label->font();

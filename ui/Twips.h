@@ -41,6 +41,12 @@ void setTextColor(QWidget *widget, const QColor &color);
 QLabel *addLabel(QWidget *parent, const QString &name, const QRect &rect, const QString &text,
                  const QFont &font, const QColor &textColor = QColor());
 
+// A picture stretched, without keeping its aspect ratio, to fill rect, with
+// the name a screen reader speaks for it. A resource that cannot be read
+// leaves the rectangle empty; an empty resource leaves it for the caller.
+QLabel *addPicture(QWidget *parent, const QString &name, const QRect &rect, const QString &resource,
+                   const QString &spokenName);
+
 // Narrows the label's face just enough that its text fits its width, for
 // faces wider than the one the window was designed with; a text that fits
 // keeps the face as it is.
