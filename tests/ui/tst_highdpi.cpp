@@ -1,0 +1,112 @@
+// Every window on a screen scaled by 2: twice as large in device pixels,
+// every control where it was laid out, and no text cut off.
+#include "CountingSound.h"
+#include "records/FrmBest.h"
+#include "records/FrmHooray.h"
+#include "records/FrmNewRecord.h"
+#include "records/Records.h"
+#include "records/SettingsStore.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmNewUser.h"
+#include "shell/FrmSplash.h"
+#include "support/ScriptedDie.h"
+#include "ui/FrmHelp.h"
+#include "ui/FrmMain.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <memory>
+
+using namespace fw;
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void windows_data();
+    void windows();
+
+private:
+    ScriptedDie m_die{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+    IniSettingsStore m_store;
+    Records m_records{999, QStringLiteral("Nobody"), 0};
+    CountingSound m_sound;
+    std::unique_ptr<FrmMain> m_main;
+};
+
+void TestHighDpi::initTestCase()
+{
+    QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
+    m_main = std::make_unique<FrmMain>(m_die, m_store, m_records, m_sound);
+    m_main->Form_Load();
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void TestHighDpi::windows_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *name : {"frmMain", "frmSplash", "frmNewUser", "frmAbout", "frmHelp", "frmHooray",
+                             "frmNewRecord", "frmBest"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestHighDpi::windows()
+{
+    QFETCH(QString, window);
+    auto noMain = [] { return nullptr; };
+    std::unique_ptr<QWidget> owned;
+    QWidget *shown = m_main.get();
+    if (window == "frmSplash")
+        owned = std::make_unique<FrmSplash>(noMain);
+    else if (window == "frmNewUser")
+        owned = std::make_unique<FrmNewUser>(noMain);
+    else if (window == "frmAbout")
+        owned = std::make_unique<FrmAbout>(m_main.get());
+    else if (window == "frmHelp")
+        owned = std::make_unique<FrmHelp>(m_main.get());
+    else if (window == "frmHooray")
+        owned = std::make_unique<FrmHooray>(m_sound);
+    else if (window == "frmNewRecord")
+        owned = std::make_unique<FrmNewRecord>(m_records);
+    else if (window == "frmBest")
+        owned = std::make_unique<FrmBest>(m_records);
+    if (owned) {
+        owned->setAttribute(Qt::WA_DeleteOnClose, false);
+        owned->show();
+        QVERIFY(QTest::qWaitForWindowExposed(owned.get()));
+        shown = owned.get();
+    }
+    QCOMPARE(shown->devicePixelRatioF(), 2.0);
+    const QPixmap picture = shown->grab();
+    QCOMPARE(picture.size(), shown->size() * 2);
+
+    // Controls keep their laid-out places in device-independent pixels;
+    // texts fit their boxes.
+    const auto labels = shown->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->text().isEmpty() || label->wordWrap() || !label->isVisibleTo(shown))
+            continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->contentsRect().width(),
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(label->objectName()).arg(needed)
+                                .arg(label->contentsRect().width())));
+    }
+    const auto buttons = shown->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        if (!button->isVisibleTo(shown))
+            continue;
+        const int needed = button->fontMetrics().horizontalAdvance(button->text());
+        QVERIFY2(needed <= button->width(), qPrintable(button->objectName()));
+    }
+    if (window == "frmMain") {
+        QCOMPARE(shown->findChild<QWidget *>("txtGuess(6)")->geometry(), QRect(496, 232, 25, 33));
+        QCOMPARE(shown->findChild<QWidget *>("txtCurrentTotal")->geometry(), QRect(544, 224, 89, 41));
+    }
+}
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
