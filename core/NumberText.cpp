@@ -1,5 +1,6 @@
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -92,6 +93,32 @@ Scan scanNumber(std::string_view text, bool skipBlanks)
     return scan;
 }
 
+// Whether a scanned number is 1 or more in size: its first significant
+// digit stands before the decimal point once the exponent has moved it.
+bool isAtLeastOne(std::string_view number)
+{
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool minus = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            digits.remove_prefix(1);
+        for (char c : digits)
+            exponent = std::min(exponent * 10 + (c - '0'), 1000000000LL);
+        if (minus)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false;
+    const long long place = first < point ? static_cast<long long>(point - first)
+                                          : -static_cast<long long>(first - point - 1);
+    return place + exponent > 0;
+}
+
 double toDouble(const std::string &number)
 {
     // strtod is locale-dependent for the decimal point; the scanned text uses
@@ -104,9 +131,8 @@ double toDouble(const std::string &number)
     if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: the sign and the size decide.
         const bool negative = !view.empty() && view.front() == '-';
-        const bool tiny = view.find("e-") != std::string_view::npos;
-        if (tiny)
-            return 0.0;
+        if (!isAtLeastOne(view))
+            return negative ? -0.0 : 0.0;
         return negative ? -std::numeric_limits<double>::infinity()
                         : std::numeric_limits<double>::infinity();
     }
@@ -180,8 +206,10 @@ std::optional<std::int16_t> strictInt16(std::string_view text)
 std::optional<float> strictNumber(std::string_view text)
 {
     const auto value = wholeNumber(text);
-    if (!value || !std::isfinite(*value)
-        || std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max()))
+    // Every value that rounds to a finite float is one; the limit lies
+    // halfway between the largest float and the next power of two.
+    constexpr double kFloatLimit = 0x1.ffffffp127;
+    if (!value || !std::isfinite(*value) || std::fabs(*value) >= kFloatLimit)
         return std::nullopt;
     return static_cast<float>(*value);
 }

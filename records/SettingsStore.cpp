@@ -110,7 +110,9 @@ QString IniSettingsStore::read(
     const QVariant value = m_settings->value(path);
     // A hand-edited line such as "BestPlayer=Ann, Bob" reads as a list;
     // take it back as the text it was.
-    if (value.typeId() == QMetaType::QStringList)
+    // Once QSettings has rewritten the file such a value may come back as a
+    // list of variants instead.
+    if (value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList)
         return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace fw;
 
@@ -88,6 +89,9 @@ void TestNumberText::lenient_data()
     QTest::newRow("huge exponent") << "1e999" << 32767;
     QTest::newRow("tiny exponent") << "1e-999" << 0;
     QTest::newRow("many digits") << QString(400, QChar('9')) << 32767;
+    // Beyond the range of a double, the size decides, not the exponent's sign.
+    QTest::newRow("tiny without exponent") << "0." + QString(330, QChar('0')) + "1" << 0;
+    QTest::newRow("huge with negative exponent") << "1" + QString(330, QChar('0')) + "e-5" << 32767;
 }
 
 void TestNumberText::lenient()
@@ -136,6 +140,8 @@ void TestNumberText::strictNumberRead_data()
     QTest::newRow("blanks") << " 7 " << true << 7.0f;
     QTest::newRow("junk") << "7px" << false << 0.0f;
     QTest::newRow("beyond single") << "1e39" << false << 0.0f;
+    QTest::newRow("largest single, as written") << "3.4028235e+38" << true
+                                                << std::numeric_limits<float>::max();
     QTest::newRow("overflowing double") << "1e400" << false << 0.0f;
     QTest::newRow("empty") << "" << false << 0.0f;
 }

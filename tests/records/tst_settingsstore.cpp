@@ -2,6 +2,7 @@
 // reaches the disk at once, damaged files and read-only directories leave
 // the game running, and two copies started together both count.
 #include "RecordsTestSupport.h"
+#include "core/NumberText.h"
 
 #include "records/Records.h"
 #include "records/SettingsStore.h"
@@ -165,6 +166,15 @@ void TestSettingsStore::missingKeyGivesDefault()
     // A line edited by hand into a list still reads as its text.
     writeFile(path, "[Records]\nBestPlayer=Ann, Bob\n");
     QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestPlayer")), QStringLiteral("Ann, Bob"));
+    // Such a list keeps reading as its text after the store has rewritten the
+    // file, when QSettings hands it back as a list of variants.
+    writeFile(path, "[Records]\nBestTime=12, \\0\n");
+    {
+        IniSettingsStore edited(path);
+        QCOMPARE(lenientInt16(edited.read(kRecords, QStringLiteral("BestTime")).toStdString()), 12);
+        edited.write(kRecords, QStringLiteral("TimesPlayed"), QStringLiteral("3"));
+    }
+    QCOMPARE(lenientInt16(readFromDisk(path, kRecords, QStringLiteral("BestTime")).toStdString()), 12);
 }
 
 void TestSettingsStore::namesRoundTrip_data()
