@@ -16,3 +16,13 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 # Tests labelled no-sanitize check packaging, which the first run covers.
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE no-sanitize
+
+# Fuzzing: the number readings and a start on any settings file, each run by
+# libFuzzer under AddressSanitizer and UBSan for a fixed time on a copy of its
+# seed corpus (tests/fuzz/corpus); inputs that fail are kept in
+# build-fuzz/tests/fuzz/artifacts. Only the fuzz targets are built, with clang.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DFIGUREWHEEL_FUZZ=ON -DFIGUREWHEEL_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs" --target fuzz_numbers fuzz_settings
+ctest --test-dir build-fuzz/tests/fuzz --output-on-failure -j "$jobs"
+grep -h 'executions in' build-fuzz/tests/fuzz/Testing/Temporary/LastTest.log || true

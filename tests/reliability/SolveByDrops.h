@@ -1,0 +1,79 @@
+#pragma once
+
+// Solving the main window's puzzle the way a player who knows the hidden
+// solution would: presses and drag-and-drop events on the real cells.
+
+#include "core/NumberText.h"
+#include "ui/DropEvents.h"
+#include "ui/FrmMain.h"
+
+#include <QString>
+#include <QtTest/QTest>
+
+namespace fwtest {
+
+// The palette cell that carries an operator code of the hidden solution.
+inline QString paletteCellFor(int code)
+{
+    switch (code) {
+    case 2: return QStringLiteral("txtOp(0)"); // "--"
+    case 3: return QStringLiteral("txtOp(4)"); // "X"
+    case 4: return QStringLiteral("txtOp(3)"); // " /"
+    default: return QStringLiteral("txtOp(1)"); // "+"
+    }
+}
+
+struct SolveMoves {
+    int presses = 0;
+    int drops = 0;
+};
+
+inline QWidget *cellNamed(fw::FrmMain &window, const QString &name)
+{
+    auto *cell = window.findChild<QWidget *>(name);
+    if (!cell)
+        qFatal("no cell named %s", qPrintable(name));
+    return cell;
+}
+
+// A press and release of `button` in the middle of the named cell.
+inline void pressCell(fw::FrmMain &window, const QString &name, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget *cell = cellNamed(window, name);
+    QTest::mousePress(cell, button, {}, cell->rect().center());
+    QTest::mouseRelease(cell, button, {}, cell->rect().center());
+}
+
+// Every number of the row back to the pool, each operator of the hidden
+// solution dropped from the palette into its gap, then each number dropped
+// from the pool into its slot; the last drop solves the puzzle.
+inline SolveMoves solveByDrops(fw::FrmMain &window)
+{
+    SolveMoves moves;
+    const fw::Puzzle &p = window.puzzle();
+    const int n = p.NumCount;
+    for (int i = 1; i <= n; ++i) {
+        if (p.GuessNums[i] > 0) {
+            pressCell(window, QStringLiteral("txtGuess(%1)").arg(i));
+            ++moves.presses;
+        }
+    }
+    for (int j = 1; j < n; ++j) {
+        dropCell(cellNamed(window, QStringLiteral("txtGuessOp(%1)").arg(j)), paletteCellFor(p.AnswerOps[j]));
+        ++moves.drops;
+    }
+    for (int k = 1; k <= n; ++k) {
+        const std::string wanted = fw::decimalText(p.AnswerNums[k]);
+        for (int m = 1; m <= n; ++m) {
+            if (p.txtNumber[m].text == wanted) {
+                dropCell(cellNamed(window, QStringLiteral("txtGuess(%1)").arg(k)),
+                         QStringLiteral("txtNumber(%1)").arg(m));
+                ++moves.drops;
+                break;
+            }
+        }
+    }
+    return moves;
+}
+
+} // namespace fwtest
