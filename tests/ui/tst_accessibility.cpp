@@ -1,16 +1,10 @@
 // Every control a player uses can be spoken by a screen reader: it has an
 // accessible name, and cells expose their text as their value.
+#include "AllWindows.h"
 #include "CountingSound.h"
-#include "records/FrmBest.h"
-#include "records/FrmHooray.h"
-#include "records/FrmNewRecord.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "shell/FrmAbout.h"
-#include "shell/FrmNewUser.h"
-#include "shell/FrmSplash.h"
 #include "support/ScriptedDie.h"
-#include "ui/FrmHelp.h"
 #include "ui/FrmMain.h"
 
 #include <QAbstractButton>
@@ -79,37 +73,15 @@ void TestAccessibility::initTestCase()
 void TestAccessibility::everyWindowNamesItsControls_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"frmMain", "frmSplash", "frmNewUser", "frmAbout", "frmHelp", "frmHooray",
-                             "frmNewRecord", "frmBest"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    for (const QString &name : kAllWindows)
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 void TestAccessibility::everyWindowNamesItsControls()
 {
     QFETCH(QString, window);
-    auto noMain = [] { return nullptr; };
-    std::unique_ptr<QWidget> owned;
-    QWidget *shown = nullptr;
-    if (window == "frmMain")
-        shown = m_main.get();
-    else if (window == "frmSplash")
-        owned = std::make_unique<FrmSplash>(noMain);
-    else if (window == "frmNewUser")
-        owned = std::make_unique<FrmNewUser>(noMain);
-    else if (window == "frmAbout")
-        owned = std::make_unique<FrmAbout>(m_main.get());
-    else if (window == "frmHelp")
-        owned = std::make_unique<FrmHelp>(m_main.get());
-    else if (window == "frmHooray")
-        owned = std::make_unique<FrmHooray>(m_sound);
-    else if (window == "frmNewRecord")
-        owned = std::make_unique<FrmNewRecord>(m_records);
-    else
-        owned = std::make_unique<FrmBest>(m_records);
-    if (owned) {
-        owned->setAttribute(Qt::WA_DeleteOnClose, false);
-        shown = owned.get();
-    }
+    std::unique_ptr<QWidget> owned = makeSecondaryWindow(window, m_main.get(), m_sound, m_records);
+    QWidget *shown = owned ? owned.get() : m_main.get();
     QCOMPARE(shown->objectName(), window);
     QVERIFY(!shown->windowTitle().isEmpty() || window == "frmSplash");
     const QStringList unnamed = unnamedControls(shown);

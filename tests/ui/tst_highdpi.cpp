@@ -1,16 +1,10 @@
 // Every window on a screen scaled by 2: twice as large in device pixels,
 // every control where it was laid out, and no text cut off.
+#include "AllWindows.h"
 #include "CountingSound.h"
-#include "records/FrmBest.h"
-#include "records/FrmHooray.h"
-#include "records/FrmNewRecord.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "shell/FrmAbout.h"
-#include "shell/FrmNewUser.h"
-#include "shell/FrmSplash.h"
 #include "support/ScriptedDie.h"
-#include "ui/FrmHelp.h"
 #include "ui/FrmMain.h"
 
 #include <QAbstractButton>
@@ -49,33 +43,16 @@ void TestHighDpi::initTestCase()
 void TestHighDpi::windows_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"frmMain", "frmSplash", "frmNewUser", "frmAbout", "frmHelp", "frmHooray",
-                             "frmNewRecord", "frmBest"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    for (const QString &name : kAllWindows)
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 void TestHighDpi::windows()
 {
     QFETCH(QString, window);
-    auto noMain = [] { return nullptr; };
-    std::unique_ptr<QWidget> owned;
+    std::unique_ptr<QWidget> owned = makeSecondaryWindow(window, m_main.get(), m_sound, m_records);
     QWidget *shown = m_main.get();
-    if (window == "frmSplash")
-        owned = std::make_unique<FrmSplash>(noMain);
-    else if (window == "frmNewUser")
-        owned = std::make_unique<FrmNewUser>(noMain);
-    else if (window == "frmAbout")
-        owned = std::make_unique<FrmAbout>(m_main.get());
-    else if (window == "frmHelp")
-        owned = std::make_unique<FrmHelp>(m_main.get());
-    else if (window == "frmHooray")
-        owned = std::make_unique<FrmHooray>(m_sound);
-    else if (window == "frmNewRecord")
-        owned = std::make_unique<FrmNewRecord>(m_records);
-    else if (window == "frmBest")
-        owned = std::make_unique<FrmBest>(m_records);
     if (owned) {
-        owned->setAttribute(Qt::WA_DeleteOnClose, false);
         owned->show();
         QVERIFY(QTest::qWaitForWindowExposed(owned.get()));
         shown = owned.get();
