@@ -6,16 +6,23 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 jobs=$(nproc)
+summary=$(mktemp)
+trap 'rm -f "$summary"' EXIT
+# Runs ctest and keeps its closing count for the summary line at the end.
+run_ctest() {
+  ctest "$@" | tee -a "$summary"
+  return "${PIPESTATUS[0]}"
+}
 
 bash scripts/build.sh build
-ctest --test-dir build --output-on-failure -j "$jobs"
+run_ctest --test-dir build --output-on-failure -j "$jobs"
 
 bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFIGUREWHEEL_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 # Tests labelled no-sanitize check packaging, which the first run covers.
-ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE no-sanitize
+run_ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE no-sanitize
 
 # Fuzzing: the number readings and a start on any settings file, each run by
 # libFuzzer under AddressSanitizer and UBSan for a fixed time on a copy of its
@@ -24,5 +31,9 @@ ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE no-sanitize
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFIGUREWHEEL_FUZZ=ON -DFIGUREWHEEL_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j "$jobs" --target fuzz_numbers fuzz_settings
-ctest --test-dir build-fuzz/tests/fuzz --output-on-failure -j "$jobs"
+run_ctest --test-dir build-fuzz/tests/fuzz --output-on-failure -j "$jobs"
 grep -h 'executions in' build-fuzz/tests/fuzz/Testing/Temporary/LastTest.log || true
+
+# One closing line for the three runs together.
+awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
+     END { printf "suite: %d passed, %d failed\n", total - failed, failed }' "$summary"
