@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libqt6opengl6-dev
   # run: the X11 platform plugin, image formats, sound, a sans-serif face
   qt6-qpa-plugins libqt6multimedia6 fonts-liberation2
   # test: a virtual display and a mouse robot for the end-to-end test,
-  # clang for the fuzz targets, util-linux for setpriv
-  xvfb xauth xdotool clang util-linux
+  # clang and its sanitizer and fuzzer runtimes for the fuzz targets,
+  # util-linux for setpriv
+  xvfb xauth xdotool clang libclang-rt-14-dev util-linux
   # packaging checks
   desktop-file-utils appstream dpkg-dev file
 )
