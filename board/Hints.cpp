@@ -1,6 +1,5 @@
 #include "board/Hints.h"
 
-#include "core/NumberText.h"
 #include "core/Puzzle.h"
 
 #include <cmath>
@@ -19,35 +18,32 @@ int hintOperatorCell(int numCount, int roll)
     int e = numCount * roll / 6;
     if (e < 1)
         e = 1;
-    const int j = static_cast<int>(std::nearbyint(e * 0.8));
+    const int j = static_cast<int>(std::nearbyint(e * kGapsPerNumber));
     return j <= numCount - 1 ? j : 0;
 }
 
-void cmdHint_Click(Puzzle &puzzle)
+void showHint(Puzzle &puzzle)
 {
     for (int n = 0; n < 2; ++n)
-        puzzle.txtAnswer[hintNumberCell(puzzle.NumCount, puzzle.RollDie())].visible = true;
+        puzzle.AnswerShownAt[hintNumberCell(puzzle.NumCount, puzzle.RollDie())] = true;
     if (const int j = hintOperatorCell(puzzle.NumCount, puzzle.RollDie()); j > 0)
-        puzzle.txtAnswerOp[j].visible = true;
+        puzzle.AnswerOpShownAt[j] = true;
     // Each hint starts the two seconds afresh.
-    puzzle.Timer2.restart(2000);
+    puzzle.Timer2.restart(kHintShowMs);
     // The count stops at its largest value instead of wrapping round.
     if (puzzle.HintsUsed < std::numeric_limits<std::int16_t>::max())
         ++puzzle.HintsUsed;
-    puzzle.lblHint3.text = decimalText(puzzle.HintsUsed);
-    puzzle.lblHint1.visible = true;
-    puzzle.lblHint2.visible = true;
-    puzzle.lblHint3.visible = true;
+    puzzle.HintCountShown = true;
 }
 
-void Timer2_Timer(Puzzle &puzzle)
+void hideHint(Puzzle &puzzle)
 {
     puzzle.Timer2.disable();
     puzzle.AnswersShown = false;
     puzzle.hideSolution();
 }
 
-void cmdAnswers_Click(Puzzle &puzzle)
+void toggleAnswer(Puzzle &puzzle)
 {
     if (puzzle.AnswersShown) {
         puzzle.AnswersShown = false;
@@ -55,11 +51,11 @@ void cmdAnswers_Click(Puzzle &puzzle)
     } else {
         puzzle.AnswersShown = true;
         for (int k = 1; k <= puzzle.NumCount; ++k)
-            puzzle.txtAnswer[k].visible = true;
+            puzzle.AnswerShownAt[k] = true;
         for (int j = 1; j < puzzle.NumCount; ++j)
-            puzzle.txtAnswerOp[j].visible = true;
+            puzzle.AnswerOpShownAt[j] = true;
     }
-    puzzle.lblPeeked.visible = true;
+    puzzle.Peeked = true;
 }
 
 } // namespace fw

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 namespace fw {
 
 class Puzzle;
@@ -11,11 +9,17 @@ int hintNumberCell(int numCount, int roll);
 // Which solution operator cell a hint reveals for a roll, or 0 for none.
 int hintOperatorCell(int numCount, int roll);
 
-// "Hint": shows two solution numbers and one operator for two seconds.
-void cmdHint_Click(Puzzle &puzzle);
+// Shows two solution numbers and one operator for two seconds, and counts
+// the hint.
+void showHint(Puzzle &puzzle);
 // The two seconds are over: every solution cell is hidden again.
-void Timer2_Timer(Puzzle &puzzle);
-// "Answer": shows or hides the whole solution and marks the puzzle peeked.
-void cmdAnswers_Click(Puzzle &puzzle);
+void hideHint(Puzzle &puzzle);
+// Shows or hides the whole solution; either way the puzzle counts as peeked.
+void toggleAnswer(Puzzle &puzzle);
+
+// The operator hint picks cell (count × roll ÷ 6) scaled by this, rounded:
+// the solution's gaps are one fewer than its numbers.
+inline constexpr double kGapsPerNumber = 0.8;
+inline constexpr int kHintShowMs = 2000;
 
 } // namespace fw

@@ -1,73 +1,83 @@
 #pragma once
 
-#include "core/Cell.h"
 #include "core/Die.h"
+#include "core/Operator.h"
+#include "core/TimerState.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <optional>
 
 namespace fw {
 
-// The main window's puzzle: its state and everything its cells show, kept
-// apart from any widget so the rules can be run and checked on their own.
-// Members carry the names the rest of the game uses for them; arrays are
-// indexed from 0 with the entries named in the comments in use.
+// The closing message a solve shows.
+enum class Closing : std::uint8_t { WayToGo, YoureDone };
+
+// The main window's puzzle as typed values: the one truth the window shows
+// (see board/Shown.h). Members carry the names the rest of the game uses
+// for them; arrays are indexed from 0 with the entries named in the
+// comments in use.
 class Puzzle {
 public:
     explicit Puzzle(Die &die);
 
-    // --- Puzzle state ---
     std::int16_t NumCount = 0;
     std::array<std::int16_t, 8> Numbers{};    // 1..NumCount: the numbers; above: 0
     std::array<std::int16_t, 8> AnswerNums{}; // 1..NumCount: the hidden arrangement
-    std::array<std::int16_t, 7> AnswerOps{};  // 1..NumCount-1: operator codes
+    std::array<Operator, 7> AnswerOps{};      // 1..NumCount-1: between slots j and j+1
     std::int16_t Target = 0;
     std::array<std::int16_t, 8> GuessNums{};  // 1..6: the player's row, 0 = empty
     std::int16_t ElapsedSecs = 0;
     bool AnswersShown = false;
     std::int16_t HintsUsed = 0;
 
-    // --- What the cells show ---
-    std::array<Cell, 7> txtNumber;   // 0: the target, 1..6: the pool
-    std::array<Cell, 5> txtOp;       // the palette: 0, 1, 3, 4 (no 2)
-    std::array<Cell, 7> txtGuess;    // 1..6
-    std::array<Cell, 6> txtGuessOp;  // 1..5, between txtGuess(j) and (j+1)
-    std::array<Cell, 7> txtAnswer;   // 1..6
-    std::array<Cell, 6> txtAnswerOp; // 1..5
-    Cell txtCurrentTotal;
-    Cell txtTimer;
-    Cell lblDone;
-    Cell lblPeeked;
-    Cell lblHint1;
-    Cell lblHint2;
-    Cell lblHint3;
-    TimerState Timer1;
-    TimerState Timer2;
-    std::array<double, 7> cmdNumsFontSize{}; // points, buttons 2..6
+    // 1..6: the number still free in each pool cell, none once it went into
+    // the row. Cells beyond the count keep the number drawn for them.
+    std::array<std::optional<std::int16_t>, 7> Pool{};
+    std::array<Operator, 6> GuessOps{};         // 1..5, between GuessNums(j) and (j+1)
+    long long Total = 0;                        // the row's running total
+    std::optional<std::int16_t> ClockShown;     // the clock's last shown second; none before the first tick
+    std::array<bool, 7> AnswerShownAt{};        // 1..6: solution numbers on view
+    std::array<bool, 6> AnswerOpShownAt{};      // 1..5: solution operators on view
+    bool Peeked = false;                        // "Answer" was used in this puzzle
+    bool HintCountShown = false;                // "You've used" n "hints"
+    bool Done = false;                          // the closing message is showing
+    Closing ClosingMessage = Closing::WayToGo;
+    TimerState Timer1;                          // the clock
+    TimerState Timer2;                          // hides the solution after a hint
 
-    // Runs at the end of every solve, after the clock has stopped and the
-    // closing message is showing: the celebration and the records.
-    std::function<void()> solveReward;
-
-    // --- Generation, lifecycle and evaluation ---
     std::int16_t RollDie();
     void MakeAnswer();
     void NewPuzzle();
-    void cmdNew_Click();
-    void cmdNums_Click(std::int16_t Index);
-    void Timer1_Timer();
-    void EvaluateGuess();
+    // Works out the running total; true when the row solves the puzzle, in
+    // which case the clock has stopped and the closing message shows.
+    bool EvaluateGuess();
 
-    // The puzzle's part of loading the main window: count 3, the clock
-    // running, a first puzzle, the solution, peeked mark and hints hidden.
-    void startFirstPuzzle();
-
+    // The first puzzle of a freshly loaded window: three numbers, the clock
+    // running, the solution hidden.
+    void start();
+    // A count button: the new count, the solution hidden if "Answer" showed
+    // it, then a new puzzle.
+    void chooseCount(std::int16_t count);
+    // One second of the clock.
+    void tick();
     // Hides every solution cell, 1..6 and 1..5.
     void hideSolution();
 
 private:
     Die &m_die;
 };
+
+// Die faces 1..6 times this, rounded, give the solution's operator codes
+// 1, 1, 2, 3, 3, 4: add and multiply twice as likely as subtract and divide.
+inline constexpr double kOperatorCodesPerFace = 0.66;
+
+// The clock's next second: past 10000 it falls back to 9999, so it shows
+// 9999 and 10000 in turn from then on.
+std::int16_t nextClockSecond(std::int16_t seconds);
+
+// Whether a row solves the puzzle: its total is the target and its first
+// and last cells hold numbers; the cells between are not looked at.
+bool rowSolves(long long total, std::int16_t target, std::int16_t first, std::int16_t last);
 
 } // namespace fw

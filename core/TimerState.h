@@ -1,17 +1,6 @@
 #pragma once
 
-#include <string>
-
 namespace fw {
-
-// What one control of the main window shows: its text (or caption) and
-// whether it is visible. The window copies these onto its widgets.
-struct Cell {
-    std::string text;
-    bool visible = true;
-
-    bool operator==(const Cell &) const = default;
-};
 
 // A timer as the game drives it: it ticks every `interval` ms while enabled
 // and the interval is above 0. `starts` counts the moments its countdown
@@ -22,9 +11,21 @@ struct TimerState {
     unsigned starts = 0;
 
     bool running() const { return enabled && interval > 0; }
-    void enable();
     void disable() { enabled = false; }
-    void setInterval(int milliseconds);
+    void enable()
+    {
+        if (!enabled) {
+            enabled = true;
+            ++starts;
+        }
+    }
+    void setInterval(int milliseconds)
+    {
+        if (interval != milliseconds) {
+            interval = milliseconds;
+            ++starts;
+        }
+    }
     // Enables the timer and starts its countdown afresh, even when it was
     // already running with the same interval.
     void restart(int milliseconds)
@@ -34,21 +35,5 @@ struct TimerState {
         ++starts;
     }
 };
-
-inline void TimerState::enable()
-{
-    if (!enabled) {
-        enabled = true;
-        ++starts;
-    }
-}
-
-inline void TimerState::setInterval(int milliseconds)
-{
-    if (interval != milliseconds) {
-        interval = milliseconds;
-        ++starts;
-    }
-}
 
 } // namespace fw
