@@ -3,6 +3,9 @@
 #include "core/NumberText.h"
 #include "records/Records.h"
 #include "records/RecordWindow.h"
+#include "ui/Colors.h"
+#include "ui/ControlTable.h"
+#include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -11,34 +14,32 @@ namespace fw {
 
 namespace {
 
-const QColor kDarkBlue(0, 0, 192);
-const QColor kDarkRed(192, 0, 0);
+using enum ui::ControlKind;
+constexpr ui::Face kFace{24, true, true};
+
+// "seconds" covers the time's right edge.
+const std::array kControls{
+    ui::ControlSpec{.name = "Label1", .twips = {2880, 1440, 2055, 615}, .text = "seconds", .face = kFace, .color = ui::kDarkRed},
+    ui::ControlSpec{.name = "lblBestTime", .twips = {1680, 1440, 1215, 615}, .text = "00", .face = kFace, .color = ui::kDarkRed},
+    ui::ControlSpec{.name = "lblBestPlayer", .twips = {120, 600, 5415, 495}, .text = "Me", .face = kFace, .color = ui::kDarkRed},
+};
 
 } // namespace
 
 FrmBest::FrmBest(const Records &records, QWidget *parent)
     : QDialog(parent)
 {
-    setUpRecordWindow(
-        *this, QStringLiteral("frmBest"), QStringLiteral("Who's Best?"), ui::twipsSize(5796, 3288));
-    ui::setBackground(this, kDarkBlue);
+    setUpRecordWindow(*this, QStringLiteral("frmBest"), QStringLiteral("Who's Best?"), ui::twipsSize(5796, 3288));
+    ui::setBackground(this, ui::kDarkBlue);
+    const auto controls = ui::buildControls(this, kControls);
 
-    // Created back to front: "seconds" covers the time's right edge.
-    const QFont font = ui::gameFont(24, true, true);
-    auto *player = ui::addLabel(this, QStringLiteral("lblBestPlayer"),
-        ui::twipsRect(120, 600, 5415, 495), QStringLiteral("Me"), font, kDarkRed);
-    auto *time = ui::addLabel(this, QStringLiteral("lblBestTime"),
-        ui::twipsRect(1680, 1440, 1215, 615), QStringLiteral("00"), font, kDarkRed);
-    auto *seconds = ui::addLabel(this, QStringLiteral("Label1"),
-        ui::twipsRect(2880, 1440, 2055, 615), QStringLiteral("seconds"), font, kDarkRed);
-
-    // Form_Load: the values of this moment. A name is shown as typed, never
-    // read as markup.
-    player->setTextFormat(Qt::PlainText);
+    // Form_Load: the values of this moment; a name is shown as typed.
+    auto *time = static_cast<QLabel *>(controls[1]);
+    auto *player = static_cast<QLabel *>(controls[2]);
     player->setText(records.gBestPlayer);
     time->setText(QString::fromStdString(decimalText(records.gBestTime)));
-    for (QLabel *label : { player, time, seconds })
-        ui::fitTextToWidth(label);
+    ui::fitTextToWidth(player);
+    ui::fitTextToWidth(time);
 }
 
 void showBestModal(const Records &records)

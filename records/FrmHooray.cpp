@@ -3,11 +3,12 @@
 #include "records/MediaFiles.h"
 #include "records/RecordWindow.h"
 #include "records/SoundPlayer.h"
+#include "ui/ControlTable.h"
+#include "ui/Placing.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
 #include <QMovie>
-#include <QPixmap>
 #include <QTimer>
 
 namespace fw {
@@ -18,6 +19,17 @@ const QString kSoundFile = QStringLiteral("hound.wav");
 const QString kAnimationFile = QStringLiteral("dancers.gif");
 constexpr int kSoundRepeatMs = 4000;
 
+using enum ui::ControlKind;
+
+// The sound plays through the SoundPlayer; the hidden MMControl1 only keeps
+// the layout's place for it. The animation plays over the still picture,
+// which shows through its transparent parts.
+const std::array kControls{
+    ui::ControlSpec{.kind = Line, .name = "MMControl1", .twips = {3000, 360, 3540, 615}, .hidden = true},
+    ui::ControlSpec{.kind = Picture, .name = "DXAnimatedGIF1", .twips = {960, 1560, 1812, 972}, .spoken = "Dancers celebrating your solve"},
+    ui::ControlSpec{.kind = Picture, .name = "Image1", .twips = {120, 120, 3324, 2532}, .resource = ":/pictures/hooray.gif", .spoken = "A sun rising behind green hills"},
+};
+
 } // namespace
 
 FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
@@ -26,29 +38,16 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
 {
     setUpRecordWindow(*this, QStringLiteral("frmHooray"),
         QStringLiteral("Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
+    const auto controls = ui::buildControls(this, kControls);
 
-    // Created back to front: each control covers the ones made before it.
-    ui::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 3324, 2532),
-                   QStringLiteral(":/pictures/hooray.gif"), QStringLiteral("A sun rising behind green hills"));
-
-    // The animation plays stretched to its rectangle over the still picture,
-    // which shows through its transparent parts. A missing or broken file
-    // shows nothing.
-    auto *dancers
-        = ui::addPicture(this, QStringLiteral("DXAnimatedGIF1"), ui::twipsRect(960, 1560, 1812, 972),
-                         QString(), QStringLiteral("Dancers celebrating your solve"));
+    // The animation plays stretched to its rectangle; a missing or broken
+    // file shows nothing.
+    auto *dancers = static_cast<QLabel *>(controls[1]);
     dancers->setFixedSize(dancers->size());
     auto *movie = new QMovie(findMediaFile(kAnimationFile), QByteArray(), dancers);
     dancers->setMovie(movie);
     if (movie->isValid())
         movie->start();
-
-    // The sound plays through the SoundPlayer; this hidden control only
-    // keeps the layout's place for it.
-    auto *player = new QWidget(this);
-    player->setObjectName(QStringLiteral("MMControl1"));
-    player->setGeometry(ui::twipsRect(3000, 360, 3540, 615));
-    player->hide();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -79,7 +78,7 @@ void showHoorayModal(SoundPlayer &sound, QWidget *centreOn)
 {
     auto *window = new FrmHooray(sound);
     if (centreOn)
-        centreWindowOn(*window, *centreOn);
+        ui::centreOn(window, centreOn);
     runModal(window);
 }
 

@@ -2,17 +2,25 @@
 
 #include "records/Records.h"
 #include "records/RecordWindow.h"
+#include "ui/Colors.h"
+#include "ui/ControlTable.h"
 #include "ui/Twips.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 
 namespace fw {
 
 namespace {
 
-const QColor kDarkBlue(0, 0, 192);
+using enum ui::ControlKind;
+
+// The picture reaches past the client area on every side but the left.
+const std::array kControls{
+    ui::ControlSpec{.kind = TextBox, .name = "txtName", .twips = {720, 3360, 2655, 375}, .text = "Text1", .spoken = "Your name"},
+    ui::ControlSpec{.name = "Label2", .twips = {720, 3000, 2895, 375}, .text = "What's your name?", .face = {13.8, true}, .color = ui::kDarkBlue},
+    ui::ControlSpec{.name = "Label1", .twips = {240, 1320, 3855, 495}, .text = "I see a new record!", .face = {18, true, true}, .color = ui::kDarkBlue},
+    ui::ControlSpec{.kind = Picture, .name = "Image1", .twips = {0, -120, 9600, 7065}, .resource = ":/pictures/splash.bmp", .spoken = "A sailor looking out to sea"},
+};
 
 } // namespace
 
@@ -21,28 +29,10 @@ FrmNewRecord::FrmNewRecord(Records &records, QWidget *parent)
     , m_records(records)
 {
     setUpRecordWindow(*this, QStringLiteral("frmNewRecord"), QStringLiteral("Congratulations!"),
-        ui::twipsSize(7752, 3900));
-
-    // Created back to front: each control covers the ones made before it.
-    // The picture reaches past the client area on every side but the left.
-    ui::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(0, -120, 9600, 7065),
-                   QStringLiteral(":/pictures/splash.bmp"), QStringLiteral("A sailor looking out to sea"));
-
-    ui::fitTextToWidth(
-        ui::addLabel(this, QStringLiteral("Label1"), ui::twipsRect(240, 1320, 3855, 495),
-            QStringLiteral("I see a new record!"), ui::gameFont(18, true, true), kDarkBlue));
-    ui::fitTextToWidth(
-        ui::addLabel(this, QStringLiteral("Label2"), ui::twipsRect(720, 3000, 2895, 375),
-            QStringLiteral("What's your name?"), ui::gameFont(13.8, true), kDarkBlue));
-
-    m_txtName = new QLineEdit(QStringLiteral("Text1"), this);
-    m_txtName->setObjectName(QStringLiteral("txtName"));
-    m_txtName->setAccessibleName(QStringLiteral("Your name"));
-    m_txtName->setGeometry(ui::twipsRect(720, 3360, 2655, 375));
-    m_txtName->setFont(ui::defaultFont());
+                      ui::twipsSize(7752, 3900));
+    m_txtName = static_cast<QLineEdit *>(ui::buildControls(this, kControls).front());
     // Enter closes the window too, the way a player expects to finish typing.
     connect(m_txtName, &QLineEdit::returnPressed, this, &QDialog::close);
-
     Form_Load();
 }
 

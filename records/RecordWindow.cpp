@@ -1,9 +1,8 @@
 #include "records/RecordWindow.h"
 
-#include "ui/Twips.h"
+#include "ui/Fonts.h"
 
 #include <QDialog>
-#include <QRect>
 
 namespace fw {
 
@@ -15,13 +14,6 @@ void setUpRecordWindow(QDialog &window, const QString &name, const QString &titl
     window.setWindowModality(Qt::ApplicationModal);
     window.setFont(ui::defaultFont());
     window.resize(clientSize);
-}
-
-void centreWindowOn(QWidget &window, const QWidget &owner)
-{
-    QRect frame(QPoint(), window.size());
-    frame.moveCenter(owner.window()->geometry().center());
-    window.move(frame.topLeft());
 }
 
 void runModal(QDialog *window)

@@ -4,7 +4,6 @@
 #include <QString>
 
 class QDialog;
-class QWidget;
 
 // What the celebration, new-record and best-time windows share.
 namespace fw {
@@ -12,11 +11,7 @@ namespace fw {
 // Names the window, sets its title and client size (in pixels) and gives it
 // a resizable frame with minimize and maximize buttons, modal to the whole
 // application and without an owner; the window's font is the game's default.
-void setUpRecordWindow(
-    QDialog &window, const QString &name, const QString &title, QSize clientSize);
-
-// Centres a top-level window on another widget's window.
-void centreWindowOn(QWidget &window, const QWidget &owner);
+void setUpRecordWindow(QDialog &window, const QString &name, const QString &title, QSize clientSize);
 
 // Shows the window modally and returns when the player has closed it; the
 // window is destroyed then, so the next opening starts from its layout.

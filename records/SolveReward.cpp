@@ -13,7 +13,7 @@ namespace fw {
 
 namespace {
 
-constexpr double kShortestRecord = 1.0;
+constexpr std::int16_t kShortestRecord = 1;
 
 void show(const std::function<void()> &window)
 {
@@ -34,13 +34,12 @@ RewardWindows modalRewardWindows(Records &records, SoundPlayer &sound, QWidget *
 }
 
 void runSolveReward(
-    Records &records, SettingsStore &store, const QString &clockText, const RewardWindows &windows)
+    Records &records, SettingsStore &store, std::int16_t solveSecs, const RewardWindows &windows)
 {
     show(windows.showHooray);
 
-    const double solveTime = leadingNumber(clockText.toStdString());
-    if (solveTime >= kShortestRecord && solveTime < records.gBestTime) {
-        records.gBestTime = roundToInt16(solveTime);
+    if (solveSecs >= kShortestRecord && solveSecs < records.gBestTime) {
+        records.gBestTime = solveSecs;
         store.write(keys::kRecords, keys::kBestTime,
             QString::fromStdString(decimalText(records.gBestTime)));
         show(windows.showNewRecord);

@@ -2,8 +2,6 @@
 
 #include "records/Records.h"
 
-#include <QString>
-
 #include <functional>
 
 class QWidget;
@@ -24,13 +22,13 @@ struct RewardWindows {
 // playing through `sound`, and the name window working on `records`.
 RewardWindows modalRewardWindows(Records &records, SoundPlayer &sound, QWidget *centreOn = nullptr);
 
-// The end of every solve: the celebration first; then, when the clock's
-// text (its leading number) is at least 1 and less than the best time, the
-// new best time is stored and the name window opens with the previous
-// holder; in every case the holder is stored last. A clock still reading
-// below 1 (its "00" right after the window opens) is no record: a best time
-// of 0 would read as a lost record at the next start and wipe them all.
+// The end of every solve: the celebration first; then, when the second the
+// clock shows is at least 1 and less than the best time, the new best time
+// is stored and the name window opens with the previous holder; in every
+// case the holder is stored last. A clock that has not ticked yet (its "00"
+// right after the window opens) is no record: a best time of 0 would read
+// as a lost record at the next start and wipe them all.
 void runSolveReward(
-    Records &records, SettingsStore &store, const QString &clockText, const RewardWindows &windows);
+    Records &records, SettingsStore &store, std::int16_t solveSecs, const RewardWindows &windows);
 
 } // namespace fw

@@ -2,10 +2,12 @@
 
 #include "shell/ShellTexts.h"
 #include "shell/Version.h"
-#include "shell/WindowLayout.h"
+#include "ui/Colors.h"
+#include "ui/ControlTable.h"
+#include "ui/Fonts.h"
+#include "ui/Placing.h"
 #include "ui/Twips.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,15 +15,29 @@
 
 namespace fw {
 
-using ui::defaultFont;
-using ui::gameFont;
-using ui::twipsRect;
-
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kDarkGrey(64, 64, 64);
+using enum ui::ControlKind;
+using ui::Fit;
+
+constexpr ui::Face kExampleFace{13.8, true};
+
+const std::array kControls{
+    ui::ControlSpec{.kind = Button, .name = "Command1", .twips = {600, 4080, 5532, 372}, .text = "Click here to solve your own puzzle!", .face = {13.8, true, true}},
+    ui::ControlSpec{.name = "Quillmere", .twips = {1680, 240, 4176, 552}, .text = "Solve the Puzzle!", .face = {24, true, true}, .fit = Fit::ToText},
+    ui::ControlSpec{.name = "lblVersion", .twips = {240, 4920, 1488, 300}, .text = "Test Version", .face = {12, true}, .align = Qt::AlignRight, .fit = Fit::ToText},
+    ui::ControlSpec{.name = "lblCopyright", .twips = {4440, 5040, 2772, 252}, .text = kMakersNotice},
+    ui::ControlSpec{.name = "Label1", .twips = {360, 960, 4812, 252}, .text = "Can you add, subtract, multiply and divide these numbers:"},
+    ui::ControlSpec{.name = "Label2", .twips = {2520, 1560, 372, 372}, .text = "5", .face = kExampleFace, .color = ui::kRed},
+    ui::ControlSpec{.name = "Label3", .twips = {3840, 1560, 492, 372}, .text = "2", .face = kExampleFace, .color = ui::kRed},
+    ui::ControlSpec{.name = "Label4", .twips = {3120, 1560, 492, 372}, .text = "1", .face = kExampleFace, .color = ui::kRed},
+    ui::ControlSpec{.name = "Label5", .twips = {360, 2040, 4212, 252}, .text = "To get this answer:"},
+    ui::ControlSpec{.name = "Label6", .twips = {3000, 2400, 612, 372}, .text = "11", .face = kExampleFace, .color = ui::kBlue},
+    ui::ControlSpec{.name = "Label7", .twips = {360, 3120, 2772, 252}, .text = "Here's the solution:"},
+    ui::ControlSpec{.name = "Label12", .twips = {2160, 3360, 3132, 372}, .text = "5  x  2  +  1  =  11", .face = kExampleFace, .color = ui::kRed},
+    // Lies behind the button, which covers all of it but its right end.
+    ui::ControlSpec{.name = "Label13", .twips = {600, 4080, 6732, 492}, .text = "Now solve your own puzzle!", .face = {13.8, true, true}, .color = ui::kDarkGrey},
+};
 
 } // namespace
 
@@ -38,60 +54,22 @@ void FrmNewUser::layOut()
     setObjectName(QStringLiteral("frmNewUser"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Thanks for Trying Figurewheel!"));
-    setFont(defaultFont());
+    setFont(ui::defaultFont());
     resize(ui::twipsSize(7524, 5532));
 
     // The frame sits at the window's corner, so window and frame coordinates agree.
-    QWidget *frame = shell::addFrame(this, QStringLiteral("fraMainFrame"), twipsRect(0, 0, 7380, 5412));
-
-    m_command1 = new QPushButton(QStringLiteral("Click here to solve your own puzzle!"), frame);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(twipsRect(600, 4080, 5532, 372));
-    m_command1->setFont(gameFont(13.8, true, true));
+    QWidget *frame = ui::buildControl(this, {.kind = Frame, .name = "fraMainFrame", .twips = {0, 0, 7380, 5412}});
+    const auto controls = ui::buildControls(frame, kControls);
+    m_command1 = static_cast<QPushButton *>(controls[0]);
+    m_lblVersion = static_cast<QLabel *>(controls[2]);
     connect(m_command1, &QPushButton::clicked, this, &FrmNewUser::Command1_Click);
-
-    const auto label = [frame](const char *name, const QRect &rect, const QString &text, const QFont &font,
-                               const QColor &color = QColor(), Qt::Alignment align = Qt::AlignLeft) {
-        return shell::addTextLabel(frame, QString::fromLatin1(name), rect, text, font, color, align);
-    };
-    QLabel *quillmere = label("Quillmere", twipsRect(1680, 240, 4176, 552), QStringLiteral("Solve the Puzzle!"),
-                              gameFont(24, true, true));
-    m_lblVersion = label("lblVersion", twipsRect(240, 4920, 1488, 300), QStringLiteral("Test Version"),
-                         gameFont(12, true), QColor(), Qt::AlignRight);
-    QLabel *lblCopyright = label("lblCopyright", twipsRect(4440, 5040, 2772, 252), shell::makersNotice(),
-                                 defaultFont());
-    QLabel *label1 = label("Label1", twipsRect(360, 960, 4812, 252),
-                           QStringLiteral("Can you add, subtract, multiply and divide these numbers:"),
-                           defaultFont());
-    QLabel *label2 = label("Label2", twipsRect(2520, 1560, 372, 372), QStringLiteral("5"), gameFont(13.8, true), kRed);
-    QLabel *label3 = label("Label3", twipsRect(3840, 1560, 492, 372), QStringLiteral("2"), gameFont(13.8, true), kRed);
-    QLabel *label4 = label("Label4", twipsRect(3120, 1560, 492, 372), QStringLiteral("1"), gameFont(13.8, true), kRed);
-    QLabel *label5 = label("Label5", twipsRect(360, 2040, 4212, 252), QStringLiteral("To get this answer:"),
-                           defaultFont());
-    QLabel *label6 = label("Label6", twipsRect(3000, 2400, 612, 372), QStringLiteral("11"), gameFont(13.8, true),
-                           kBlue);
-    QLabel *label7 = label("Label7", twipsRect(360, 3120, 2772, 252), QStringLiteral("Here's the solution:"),
-                           defaultFont());
-    QLabel *label12 = label("Label12", twipsRect(2160, 3360, 3132, 372), QStringLiteral("5  x  2  +  1  =  11"),
-                            gameFont(13.8, true), kRed);
-    // Lies behind the button, which covers all of it but its right end.
-    QLabel *label13 = label("Label13", twipsRect(600, 4080, 6732, 492), QStringLiteral("Now solve your own puzzle!"),
-                            gameFont(13.8, true, true), kDarkGrey);
-
-    shell::fitToText(quillmere);
-    shell::fitToText(m_lblVersion);
-    shell::stackFrontToBack({m_command1, quillmere, m_lblVersion, lblCopyright, label1, label2, label3, label4,
-                             label5, label6, label7, label12, label13});
-    shell::fitTextsToWidths(
-        {lblCopyright, label1, label2, label3, label4, label5, label6, label7, label12, label13});
-
-    shell::centreOnScreen(this);
+    ui::centreOnScreen(this);
 }
 
 void FrmNewUser::Form_Load()
 {
     m_lblVersion->setText(versionText());
-    shell::fitToText(m_lblVersion);
+    ui::fitToText(m_lblVersion);
 }
 
 void FrmNewUser::Command1_Click()

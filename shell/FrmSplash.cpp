@@ -2,7 +2,9 @@
 
 #include "shell/ShellTexts.h"
 #include "shell/Version.h"
-#include "shell/WindowLayout.h"
+#include "ui/ControlTable.h"
+#include "ui/Fonts.h"
+#include "ui/Placing.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -13,9 +15,21 @@
 
 namespace fw {
 
-using ui::defaultFont;
-using ui::gameFont;
-using ui::twipsRect;
+namespace {
+
+using enum ui::ControlKind;
+using ui::Fit;
+
+// Places are in the window's coordinates; the controls live in the frame.
+const std::array kControls{
+    ui::ControlSpec{.kind = Picture, .name = "Image2", .twips = {240, 1320, 2760, 2172}, .resource = ":/pictures/splash.bmp", .spoken = "A sailor looking out to sea"},
+    ui::ControlSpec{.name = "Quillmere", .twips = {2160, 480, 3384, 552}, .text = "Figurewheel!", .face = {24, true, true}, .fit = Fit::ToText},
+    ui::ControlSpec{.name = "lblPlatform", .twips = {3360, 1680, 3000, 360}, .text = kAuthorLine, .face = {13.8, true}, .align = Qt::AlignRight, .fit = Fit::ToText},
+    ui::ControlSpec{.name = "lblVersion", .twips = {3360, 2280, 1488, 300}, .text = "Test Version", .face = {12, true}, .align = Qt::AlignRight, .fit = Fit::ToText},
+    ui::ControlSpec{.name = "lblCopyright", .twips = {3360, 2880, 2772, 252}, .text = kMakersNotice},
+};
+
+} // namespace
 
 FrmSplash::FrmSplash(MainWindowFactory createMain)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -29,50 +43,26 @@ void FrmSplash::layOut()
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(defaultFont());
+    setFont(ui::defaultFont());
     setFixedSize(ui::twipsSize(7452, 4764));
 
     // The frame holds every control; it starts just above the window so its
-    // top edge is hidden. Controls are placed in window coordinates.
-    m_fraMainFrame = shell::addFrame(this, QStringLiteral("fraMainFrame"), twipsRect(45, -15, 7380, 4590));
-    const QPoint origin = m_fraMainFrame->pos();
-    const auto inFrame = [origin](int left, int top, int width, int height) {
-        return twipsRect(left, top, width, height).translated(-origin);
-    };
-
+    // top edge is hidden.
+    m_fraMainFrame = static_cast<QGroupBox *>(ui::buildControl(
+        this, {.kind = Frame, .name = "fraMainFrame", .twips = {45, -15, 7380, 4590}}));
     m_timer1 = new QTimer(m_fraMainFrame);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
 
-    QWidget *image2 = ui::addPicture(m_fraMainFrame, QStringLiteral("Image2"), inFrame(240, 1320, 2760, 2172),
-                                     QStringLiteral(":/pictures/splash.bmp"),
-                                     QStringLiteral("A sailor looking out to sea"));
-    QLabel *quillmere = shell::addTextLabel(m_fraMainFrame, QStringLiteral("Quillmere"),
-                                            inFrame(2160, 480, 3384, 552), QStringLiteral("Figurewheel!"),
-                                            gameFont(24, true, true));
-    QLabel *lblPlatform = shell::addTextLabel(m_fraMainFrame, QStringLiteral("lblPlatform"),
-                                              inFrame(3360, 1680, 3000, 360), shell::authorLine(),
-                                              gameFont(13.8, true), QColor(), Qt::AlignRight);
-    m_lblVersion = shell::addTextLabel(m_fraMainFrame, QStringLiteral("lblVersion"),
-                                       inFrame(3360, 2280, 1488, 300), QStringLiteral("Test Version"),
-                                       gameFont(12, true), QColor(), Qt::AlignRight);
-    QLabel *lblCopyright = shell::addTextLabel(m_fraMainFrame, QStringLiteral("lblCopyright"),
-                                               inFrame(3360, 2880, 2772, 252), shell::makersNotice(),
-                                               defaultFont());
-    shell::fitToText(quillmere);
-    shell::fitToText(lblPlatform);
-    shell::fitToText(m_lblVersion);
-    shell::stackFrontToBack({image2, quillmere, lblPlatform, m_lblVersion, lblCopyright});
-    shell::fitTextsToWidths({lblCopyright});
-
-    shell::centreOnScreen(this);
+    m_lblVersion = static_cast<QLabel *>(ui::buildControls(m_fraMainFrame, kControls, -m_fraMainFrame->pos())[3]);
+    ui::centreOnScreen(this);
 }
 
 void FrmSplash::Form_Load()
 {
     m_lblVersion->setText(versionText());
-    shell::fitToText(m_lblVersion);
+    ui::fitToText(m_lblVersion);
     m_timer1->start(500);
 }
 

@@ -8,28 +8,49 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 namespace fw::ui {
 
-CellBox::CellBox(const QString &name, QWidget *parent)
-    : QLineEdit(parent)
+namespace {
+
+// What follows the pointer during a drag: the cell's outline, as large as
+// the cell, see-through inside.
+QPixmap outlineOf(const QWidget *cell)
 {
-    setObjectName(name);
+    const qreal ratio = cell->devicePixelRatioF();
+    QPixmap outline(cell->size() * ratio);
+    outline.setDevicePixelRatio(ratio);
+    outline.fill(Qt::transparent);
+    QPainter painter(&outline);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawRect(QRectF(QPointF(1, 1), QSizeF(cell->size()) - QSizeF(2, 2)));
+    return outline;
+}
+
+// Only dragged cells may be dropped here.
+void acceptCells(QDragMoveEvent *event)
+{
+    if (decodeCell(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+} // namespace
+
+CellBox::CellBox(ControlId id, QWidget *parent)
+    : QLineEdit(parent)
+    , m_id(id)
+{
     setReadOnly(true);
     setDragEnabled(false);
     setAcceptDrops(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
-    // The background colour is read back through backgroundRole() to tell an
-    // operator from a number, so the role must be the one the box paints.
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);
     setTextMargins(0, 0, 0, 0);
-}
-
-void CellBox::setDropTarget(bool on)
-{
-    setAcceptDrops(on);
 }
 
 void CellBox::mousePressEvent(QMouseEvent *event)
@@ -39,7 +60,7 @@ void CellBox::mousePressEvent(QMouseEvent *event)
         startDrag(event->position().toPoint());
         return;
     }
-    emit pressed(event->button());
+    emit pressed();
 }
 
 // Presses are fully handled on the way down: no caret, no selection.
@@ -61,26 +82,20 @@ void CellBox::mouseDoubleClickEvent(QMouseEvent *event)
 void CellBox::startDrag(const QPoint &hotSpot)
 {
     auto *drag = new QDrag(this);
-    drag->setMimeData(encodeCell(objectName()));
-    drag->setPixmap(grab());
+    drag->setMimeData(encodeCell(m_id));
+    drag->setPixmap(outlineOf(this));
     drag->setHotSpot(hotSpot);
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
 }
 
 void CellBox::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (decodeCell(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptCells(event);
 }
 
 void CellBox::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (decodeCell(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    acceptCells(event);
 }
 
 void CellBox::dropEvent(QDropEvent *event)
@@ -91,7 +106,7 @@ void CellBox::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    emit cellDropped(*source);
+    emit dropped(*source);
 }
 
 } // namespace fw::ui

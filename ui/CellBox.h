@@ -1,25 +1,27 @@
 #pragma once
 
+#include "board/Control.h"
+
 #include <QLineEdit>
 
 namespace fw::ui {
 
-// A one-line text box of the main window that takes no typing. A drag
-// source starts a drag as soon as a mouse button goes down on it, with its
-// own image following the pointer; any other cell reports the press. A drop
-// target accepts dragged cells and reports which one was dropped.
+// A one-line text box of the main window that takes no typing, built with
+// its identity. A drag source starts a drag as soon as a mouse button goes
+// down on it, with an outline of the cell following the pointer; any other
+// cell reports the press. A drop target reports which cell was dropped.
 class CellBox : public QLineEdit {
     Q_OBJECT
 public:
-    explicit CellBox(const QString &name, QWidget *parent = nullptr);
+    CellBox(ControlId id, QWidget *parent);
 
+    ControlId id() const { return m_id; }
     void setDragSource(bool on) { m_dragSource = on; }
     bool isDragSource() const { return m_dragSource; }
-    void setDropTarget(bool on);
 
 signals:
-    void pressed(Qt::MouseButton button);
-    void cellDropped(const QString &sourceName);
+    void pressed();
+    void dropped(fw::ControlId source);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -33,6 +35,7 @@ protected:
 private:
     void startDrag(const QPoint &hotSpot);
 
+    const ControlId m_id;
     bool m_dragSource = false;
 };
 

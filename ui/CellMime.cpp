@@ -1,37 +1,33 @@
 #include "ui/CellMime.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QMimeData>
-#include <QRegularExpression>
 
 namespace fw::ui {
 
-QMimeData *encodeCell(const QString &cellName)
+QMimeData *encodeCell(ControlId cell)
 {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << quint8(cell.kind) << qint32(cell.index);
     auto *mime = new QMimeData;
-    mime->setData(QString::fromLatin1(kCellMimeType), cellName.toUtf8());
+    mime->setData(QString::fromLatin1(kCellMimeType), bytes);
     return mime;
 }
 
-std::optional<QString> decodeCell(const QMimeData *mime)
+std::optional<ControlId> decodeCell(const QMimeData *mime)
 {
     const QString type = QString::fromLatin1(kCellMimeType);
     if (!mime || !mime->hasFormat(type))
         return std::nullopt;
-    return QString::fromUtf8(mime->data(type));
-}
-
-QString indexedName(const QString &array, int index)
-{
-    return QStringLiteral("%1(%2)").arg(array).arg(index);
-}
-
-std::optional<std::pair<QString, int>> splitIndexedName(const QString &name)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([A-Za-z0-9]+)\\(([0-9])\\)$"));
-    const auto match = pattern.match(name);
-    if (!match.hasMatch())
+    QDataStream in(mime->data(type));
+    quint8 kind = 0;
+    qint32 index = 0;
+    in >> kind >> index;
+    if (in.status() != QDataStream::Ok || kind > quint8(Control::sbStatusBar))
         return std::nullopt;
-    return std::make_pair(match.captured(1), match.captured(2).toInt());
+    return ControlId{Control(kind), index};
 }
 
 } // namespace fw::ui

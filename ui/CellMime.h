@@ -1,22 +1,17 @@
 #pragma once
 
-#include <QString>
+#include "board/Control.h"
 
 #include <optional>
 
 class QMimeData;
 
-// The one format a dragged cell travels in: the dragged cell's objectName,
-// such as "txtNumber(3)" or "txtOp(4)".
+// The one format a dragged cell travels in: its typed identity.
 namespace fw::ui {
 
 inline constexpr char kCellMimeType[] = "application/x-figurewheel-cell";
 
-QMimeData *encodeCell(const QString &cellName);
-std::optional<QString> decodeCell(const QMimeData *mime);
-
-// "txtGuess(3)" for array "txtGuess" and index 3, and back.
-QString indexedName(const QString &array, int index);
-std::optional<std::pair<QString, int>> splitIndexedName(const QString &name);
+QMimeData *encodeCell(ControlId cell);
+std::optional<ControlId> decodeCell(const QMimeData *mime);
 
 } // namespace fw::ui

@@ -1,6 +1,7 @@
-#include "ui/FrmHelp.h"
+#include "shell/FrmHelp.h"
 
-#include "shell/WindowLayout.h"
+#include "ui/ControlTable.h"
+#include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -58,11 +59,11 @@ void FrmHelp::layOut()
     setWindowTitle(QStringLiteral("How do I play Figurewheel?"));
     setFont(ui::defaultFont());
     resize(ui::twipsSize(9732, 6984));
-    ui::addPicture(this, QStringLiteral("Image1"), ui::twipsRect(120, 120, 9612, 6732),
-                   QStringLiteral(":/pictures/help.bmp"),
-                   QStringLiteral("How to play: choose how many numbers, drag numbers and operators into "
-                                  "your guess until it matches the target, and use Answer or Hint when "
-                                  "you are stuck"));
+    ui::buildControl(this, {.kind = ui::ControlKind::Picture, .name = "Image1", .twips = {120, 120, 9612, 6732},
+                            .resource = ":/pictures/help.bmp",
+                            .spoken = "How to play: choose how many numbers, drag numbers and operators into "
+                                      "your guess until it matches the target, and use Answer or Hint when "
+                                      "you are stuck"});
 }
 
 void showHelp(QWidget *owner)

@@ -1,6 +1,7 @@
 // Figurewheel: an arithmetic puzzle game.
-#include "shell/Module1.h"
+#include "app/Module1.h"
 #include "shell/Startup.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Figurewheel"));
     QApplication::setDesktopFileName(QStringLiteral("figurewheel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    // The game's one face for everything, also what Qt draws on its own.
+    QApplication::setFont(fw::ui::defaultFont());
 
     fw::Module1 module;
     module.records.gTimesPlayed = fw::readLaunchCount(module.store);

@@ -1,0 +1,317 @@
+#include "mainwindow/FrmMain.h"
+
+#include "board/Hints.h"
+#include "board/Moves.h"
+#include "board/Shown.h"
+#include "mainwindow/MainControls.h"
+#include "records/FrmBest.h"
+#include "records/Records.h"
+#include "records/SettingsStore.h"
+#include "records/SolveReward.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmHelp.h"
+#include "ui/CellBox.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace fw {
+
+using ui::px;
+using ui::twipsFromPx;
+
+namespace {
+
+// The window's client size, fixed whatever was stored.
+const QSize kMainSize = ui::twipsSize(9500, 7000);
+
+// The client area keeps every control where it was laid out; only the
+// toolbar strip and the status bar follow its width, docked top and bottom.
+class ClientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+    QWidget *toolbar = nullptr;
+    QWidget *statusBar = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (toolbar)
+            toolbar->setGeometry(0, 0, width(), toolbar->height());
+        if (statusBar)
+            statusBar->setGeometry(0, height() - statusBar->height(), width(), statusBar->height());
+    }
+};
+
+// Shows one control as the puzzle says.
+void showOn(QWidget *widget, const Shown &shown)
+{
+    if (shown.text) {
+        const QString text = QString::fromStdString(*shown.text);
+        if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text)
+            box->setText(text);
+        else if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() != text)
+            label->setText(text);
+    }
+    if (shown.points) {
+        const QFont font = ui::gameFont(*shown.points);
+        if (widget->font() != font)
+            widget->setFont(font);
+    }
+    widget->setVisible(shown.visible);
+}
+
+// Starts, restarts or stops a real timer so it ticks as the puzzle says.
+void syncTimer(QTimer &timer, const TimerState &state, unsigned &seenStarts)
+{
+    if (!state.running())
+        timer.stop();
+    else if (!timer.isActive() || timer.interval() != state.interval || seenStarts != state.starts)
+        timer.start(state.interval);
+    seenStarts = state.starts;
+}
+
+} // namespace
+
+FrmMain::FrmMain(Die &die, SettingsStore &store, Records &records, SoundPlayer &sound, QWidget *parent)
+    : QMainWindow(parent)
+    , m_puzzle(die)
+    , m_store(store)
+    , m_records(records)
+    , m_sound(sound)
+{
+    buildLayout();
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    m_timer2.setTimerType(Qt::PreciseTimer);
+    connectControls();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::buildMenu()
+{
+    // The menu stays in the window, also on desktops with a global menu bar.
+    menuBar()->setNativeMenuBar(false);
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    const std::array<std::pair<const char *, const char *>, 3> entries{{
+        {"mnuBest", "Who's the Best?"},
+        {"mnuHelp", "How Do I Play?"},
+        {"mnuHelpAbout", "Who Wrote Figurewheel?"},
+    }};
+    for (const auto &[name, caption] : entries)
+        menuBar()->addAction(QString::fromUtf8(caption))->setObjectName(QString::fromLatin1(name));
+}
+
+void FrmMain::buildLayout()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Figurewheel"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(ui::defaultFont());
+    buildMenu();
+
+    auto *client = new ClientArea(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    const auto table = mainControls();
+    const QList<QWidget *> built = ui::buildControls(client, table);
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (std::size_t n = 0; n < table.size(); ++n) {
+        const ui::ControlSpec &spec = table[n];
+        QWidget *widget = built[qsizetype(n)];
+        m_controls.emplace_back(spec.id, widget);
+        if (const QString spoken = spokenName(spec.id); !spoken.isEmpty())
+            widget->setAccessibleName(spoken);
+        if (spec.tab >= 0)
+            tabOrder.emplace_back(spec.tab, widget);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t n = 1; n < tabOrder.size(); ++n)
+        setTabOrder(tabOrder[n - 1].second, tabOrder[n].second);
+    for (int n = 2; n <= 6; ++n)
+        control({Control::cmdNums, n})->setAccessibleDescription(control({Control::cmdNums, 6})->toolTip());
+    client->toolbar = control({Control::Toolbar1});
+    client->statusBar = control({Control::sbStatusBar});
+    client->resize(ui::twipsSize(9504, 6648));
+}
+
+QWidget *FrmMain::control(ControlId id) const
+{
+    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                    [id](const auto &entry) { return entry.first == id; });
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+void FrmMain::connectControls()
+{
+    for (const auto &[id, widget] : m_controls) {
+        if (auto *cell = qobject_cast<ui::CellBox *>(widget)) {
+            connect(cell, &ui::CellBox::dropped, this,
+                    [this, target = id](ControlId source) { cellDropped(target, source); });
+            connect(cell, &ui::CellBox::pressed, this, [this, target = id] { cellPressed(target); });
+        } else if (id.kind == Control::cmdNums) {
+            connect(static_cast<QPushButton *>(widget), &QPushButton::clicked, this,
+                    [this, n = id.index] { cmdNums_Click(n); });
+        }
+    }
+    const auto clicked = [this](Control kind, void (FrmMain::*handler)()) {
+        connect(static_cast<QPushButton *>(control({kind})), &QPushButton::clicked, this, handler);
+    };
+    clicked(Control::cmdNew, &FrmMain::cmdNew_Click);
+    clicked(Control::cmdHint, &FrmMain::cmdHint_Click);
+    clicked(Control::cmdAnswers, &FrmMain::cmdAnswers_Click);
+    connect(&m_timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
+    connect(&m_timer2, &QTimer::timeout, this, &FrmMain::Timer2_Timer);
+    const auto actions = menuBar()->actions();
+    connect(actions[0], &QAction::triggered, this, &FrmMain::mnuBest_Click);
+    connect(actions[1], &QAction::triggered, this, &FrmMain::mnuHelp_Click);
+    connect(actions[2], &QAction::triggered, this, &FrmMain::mnuHelpAbout_Click);
+}
+
+void FrmMain::Form_Load()
+{
+    const Placement placement = readPlacement(m_store);
+    move(visiblePosition(QPoint(px(qRound(placement.left)), px(qRound(placement.top)))));
+    resize(kMainSize);
+    m_puzzle.start();
+    loadRecords(m_records, m_store);
+    render();
+}
+
+// A stored position is kept whenever the window would show on a screen
+// attached now; one left behind on a screen since removed moves to the
+// middle of the primary screen, so the window never opens out of reach.
+QPoint FrmMain::visiblePosition(QPoint stored) const
+{
+    const QRect wanted(stored, kMainSize);
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(wanted);
+        if (visible.width() >= 64 && visible.height() >= 32)
+            return stored;
+    }
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return stored;
+    return primary->availableGeometry().center() - QPoint(kMainSize.width() / 2, kMainSize.height() / 2);
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    // Every other window goes with the main window, shown or hidden.
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isWindow()) {
+            window->close();
+            window->deleteLater();
+        }
+    }
+    // The place of the frame, as the window is moved to at the next start,
+    // and the size it is opened with.
+    if (!isMinimized())
+        storePlacement(m_store, float(twipsFromPx(x())), float(twipsFromPx(y())),
+                       float(twipsFromPx(width())), float(twipsFromPx(height())));
+    event->accept();
+}
+
+void FrmMain::cmdNums_Click(int index)
+{
+    m_puzzle.chooseCount(static_cast<std::int16_t>(index));
+    render();
+}
+
+void FrmMain::cmdNew_Click()
+{
+    m_puzzle.NewPuzzle();
+    render();
+}
+
+void FrmMain::cmdHint_Click()
+{
+    showHint(m_puzzle);
+    render();
+}
+
+void FrmMain::cmdAnswers_Click()
+{
+    toggleAnswer(m_puzzle);
+    render();
+}
+
+void FrmMain::Timer1_Timer()
+{
+    m_puzzle.tick();
+    render();
+}
+
+void FrmMain::Timer2_Timer()
+{
+    hideHint(m_puzzle);
+    render();
+}
+
+void FrmMain::mnuBest_Click()
+{
+    showBestModal(m_records);
+}
+
+void FrmMain::mnuHelp_Click()
+{
+    showHelp(this);
+}
+
+void FrmMain::mnuHelpAbout_Click()
+{
+    showAboutModal(this);
+}
+
+void FrmMain::cellDropped(ControlId target, ControlId source)
+{
+    settle(drop(m_puzzle, target, source));
+}
+
+void FrmMain::cellPressed(ControlId target)
+{
+    settle(press(m_puzzle, target));
+}
+
+void FrmMain::settle(bool solved)
+{
+    render();
+    // The celebration opens modal windows, so it runs once the move that
+    // solved the puzzle has finished and the board shows the solve.
+    if (solved)
+        QMetaObject::invokeMethod(this, &FrmMain::runSolveReward, Qt::QueuedConnection);
+}
+
+void FrmMain::runSolveReward()
+{
+    fw::runSolveReward(m_records, m_store, m_puzzle.ClockShown.value_or(0),
+                       modalRewardWindows(m_records, m_sound, this));
+}
+
+void FrmMain::render()
+{
+    for (const auto &[id, widget] : m_controls)
+        if (const auto shownNow = shown(m_puzzle, id))
+            showOn(widget, *shownNow);
+    syncTimer(m_timer1, m_puzzle.Timer1, m_timer1Starts);
+    syncTimer(m_timer2, m_puzzle.Timer2, m_timer2Starts);
+}
+
+} // namespace fw

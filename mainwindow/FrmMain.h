@@ -1,0 +1,74 @@
+#pragma once
+
+#include "board/Control.h"
+#include "core/Puzzle.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <utility>
+#include <vector>
+
+namespace fw {
+
+class SettingsStore;
+class SoundPlayer;
+struct Records;
+
+// The game's main window. It lays out the board, turns clicks, drops,
+// presses and timer ticks into one call each on the puzzle, and after each
+// one shows what the puzzle says. The handlers are public so tests can
+// drive them.
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    FrmMain(Die &die, SettingsStore &store, Records &records, SoundPlayer &sound,
+            QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    const Puzzle &puzzle() const { return m_puzzle; }
+    // The control built with this identity.
+    QWidget *control(ControlId id) const;
+
+    // Loading the window: placement, fixed size, clock, first puzzle, records.
+    void Form_Load();
+
+    void cmdNums_Click(int index);
+    void cmdNew_Click();
+    void cmdHint_Click();
+    void cmdAnswers_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void mnuBest_Click();
+    void mnuHelp_Click();
+    void mnuHelpAbout_Click();
+    // A dragged cell dropped on a cell, and a mouse button pressed on one.
+    void cellDropped(ControlId target, ControlId source);
+    void cellPressed(ControlId target);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildMenu();
+    void connectControls();
+    // Shows the puzzle again; a move that solved it then runs the reward.
+    void render();
+    void settle(bool solved);
+    void runSolveReward();
+    QPoint visiblePosition(QPoint stored) const;
+
+    Puzzle m_puzzle;
+    SettingsStore &m_store;
+    Records &m_records;
+    SoundPlayer &m_sound;
+
+    std::vector<std::pair<ControlId, QWidget *>> m_controls;
+    QTimer m_timer1;
+    QTimer m_timer2;
+    unsigned m_timer1Starts = 0;
+    unsigned m_timer2Starts = 0;
+};
+
+} // namespace fw

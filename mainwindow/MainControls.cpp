@@ -1,0 +1,114 @@
+// The main window's controls as designed: places in twips, first texts,
+// colours and faces, listed front to back; the tab order is their `tab`.
+#include "mainwindow/MainControls.h"
+
+#include "core/Operator.h"
+#include "ui/Colors.h"
+
+#include <array>
+
+namespace fw {
+
+namespace {
+
+using C = Control;
+using enum ui::ControlKind;
+
+constexpr ui::Face kNumberFace{18, true};
+constexpr ui::Face kOperatorFace{12, true};
+constexpr ui::Face kHintFace{18, false, true};
+// A palette cell shows the operator it holds.
+constexpr const char *paletteText(int index)
+{
+    return rowText(paletteOperator(index)).data();
+}
+
+constexpr char kHowMany[] = "How many numbers do you want?";
+
+} // namespace
+
+std::span<const ui::ControlSpec> mainControls()
+{
+    static const std::array kControls{
+    ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 6}, .twips = {2040, 0, 492, 372}, .text = "6", .face = {13.8}, .tab = 43, .tip = kHowMany},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 5}, .twips = {1560, 0, 492, 372}, .text = "5", .face = {13.8}, .tab = 42},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 4}, .twips = {1080, 0, 492, 372}, .text = "4", .face = {13.8}, .tab = 41},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 3}, .twips = {600, 0, 492, 372}, .text = "3", .face = {13.8}, .tab = 40},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 2}, .twips = {120, 0, 492, 372}, .text = "2", .face = {13.8}, .tab = 39},
+    ui::ControlSpec{.kind = Toolbar, .id = {C::Toolbar1}, .twips = {0, 0, 9504, 504}},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdHoorayTest}, .twips = {7920, 2160, 1095, 495}, .text = "Hooray", .hidden = true, .tab = 38},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 4}, .twips = {6360, 1200, 315, 345}, .text = paletteText(4), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 37},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 3}, .twips = {6360, 1560, 315, 345}, .text = paletteText(3), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 36},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 0}, .twips = {6000, 1560, 315, 345}, .text = paletteText(0), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 35},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 1}, .twips = {6000, 1200, 315, 345}, .text = paletteText(1), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 34},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdHint}, .twips = {240, 5160, 1095, 495}, .text = "Hint", .tab = 33},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdAnswers}, .twips = {240, 4680, 1095, 495}, .text = "Answer", .tab = 32},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 1}, .twips = {1800, 4680, 375, 495}, .text = "3", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 31},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 2}, .twips = {2925, 4680, 375, 495}, .text = "1", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 30},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 3}, .twips = {4080, 4680, 375, 495}, .text = "2", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 29},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 4}, .twips = {5190, 4680, 375, 495}, .text = "4", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 28},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 5}, .twips = {6315, 4680, 375, 495}, .text = "3", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 27},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 6}, .twips = {7440, 4680, 375, 495}, .text = "5", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 26},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswerOp, 1}, .twips = {2400, 4800, 315, 345}, .text = "+", .face = kOperatorFace, .background = ui::kRed, .tab = 25},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswerOp, 2}, .twips = {3480, 4800, 315, 345}, .text = "Text1", .face = kOperatorFace, .background = ui::kRed, .tab = 24},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswerOp, 3}, .twips = {4680, 4800, 315, 345}, .text = "Text1", .face = kOperatorFace, .background = ui::kRed, .tab = 23},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswerOp, 4}, .twips = {5880, 4800, 315, 345}, .text = "Text1", .face = kOperatorFace, .background = ui::kRed, .tab = 22},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtAnswerOp, 5}, .twips = {6960, 4800, 315, 345}, .text = "Text1", .face = kOperatorFace, .background = ui::kRed, .tab = 21},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtCurrentTotal}, .twips = {8160, 3360, 1335, 615}, .face = {24, true}, .background = ui::kDarkBlue, .color = ui::kLightYellow, .tab = 20},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuessOp, 5}, .twips = {6960, 3600, 315, 345}, .face = kOperatorFace, .background = ui::kRed, .dropTarget = true, .tab = 19},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuessOp, 4}, .twips = {5880, 3600, 315, 345}, .face = kOperatorFace, .background = ui::kRed, .dropTarget = true, .tab = 18},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuessOp, 3}, .twips = {4680, 3600, 315, 345}, .face = kOperatorFace, .background = ui::kRed, .dropTarget = true, .tab = 17},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuessOp, 2}, .twips = {3480, 3600, 315, 345}, .face = kOperatorFace, .background = ui::kRed, .dropTarget = true, .tab = 16},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuessOp, 1}, .twips = {2400, 3600, 315, 345}, .face = kOperatorFace, .background = ui::kRed, .dropTarget = true, .tab = 15},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuess, 6}, .twips = {7440, 3480, 375, 495}, .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .dropTarget = true, .tab = 14},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuess, 5}, .twips = {6312, 3480, 375, 495}, .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .dropTarget = true, .tab = 13},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuess, 4}, .twips = {5184, 3480, 375, 495}, .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .dropTarget = true, .tab = 12},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuess, 3}, .twips = {4080, 3480, 375, 495}, .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .dropTarget = true, .tab = 11},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuess, 2}, .twips = {2880, 3480, 375, 495}, .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .dropTarget = true, .tab = 10},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtGuess, 1}, .twips = {1800, 3480, 375, 495}, .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .dropTarget = true, .tab = 9},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtTimer}, .twips = {240, 1200, 1095, 675}, .text = "00", .face = {24}, .color = ui::kRed, .align = Qt::AlignRight, .tab = 8},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 6}, .twips = {4920, 1440, 375, 495}, .text = "2", .face = kNumberFace, .background = ui::kYellow, .dragSource = true, .dropTarget = true, .tab = 7},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 5}, .twips = {4440, 1200, 375, 495}, .text = "1", .face = kNumberFace, .background = ui::kGreen, .dragSource = true, .dropTarget = true, .tab = 6},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 4}, .twips = {3960, 1440, 375, 495}, .text = "4", .face = kNumberFace, .background = ui::kCyan, .dragSource = true, .dropTarget = true, .tab = 5},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 3}, .twips = {3960, 960, 375, 495}, .text = "3", .face = kNumberFace, .background = ui::kCyan, .dragSource = true, .dropTarget = true, .tab = 4},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 2}, .twips = {3000, 1440, 375, 495}, .text = "3", .face = kNumberFace, .background = ui::kGreen, .dragSource = true, .dropTarget = true, .tab = 3},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 1}, .twips = {3480, 1200, 375, 495}, .text = "5", .face = kNumberFace, .background = ui::kYellow, .dragSource = true, .dropTarget = true, .tab = 2},
+    ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 0}, .twips = {8040, 1200, 1335, 495}, .text = "  67", .face = {24, true}, .background = ui::kLightGrey, .dropTarget = true, .tab = 1},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdNew}, .twips = {240, 720, 1095, 495}, .text = "New Game", .background = ui::kInactiveBorder, .tab = 0},
+    ui::ControlSpec{.kind = StatusBar, .id = {C::sbStatusBar}, .twips = {0, 6372, 9504, 276}, .text = "Welcome to Figurewheel! Make the target and beat the clock. - Fig W."},
+    ui::ControlSpec{.kind = Frame, .id = {C::Frame2}, .twips = {1560, 3120, 6495, 1095}, .text = "Your Guess", .background = ui::kLightYellow},
+    ui::ControlSpec{.kind = Label, .id = {C::Label2}, .twips = {8040, 600, 1452, 372}, .text = "To make this", .face = {13.8, true}, .color = ui::kRed},
+    ui::ControlSpec{.kind = Label, .id = {C::Label1}, .twips = {3360, 600, 2652, 372}, .text = "Combine these", .face = {12, true}, .color = ui::kRed},
+    ui::ControlSpec{.kind = Label, .id = {C::lblDone}, .twips = {1680, 2160, 4812, 852}, .text = "!Way to go!", .face = {24, true, true}, .color = ui::kDarkGreen, .hidden = true},
+    ui::ControlSpec{.kind = Label, .id = {C::lblHint3}, .twips = {3960, 5280, 855, 495}, .text = "1", .face = kHintFace, .color = ui::kNavy, .align = Qt::AlignHCenter},
+    ui::ControlSpec{.kind = Label, .id = {C::lblHint2}, .twips = {4800, 5280, 1095, 375}, .text = "hints", .face = kHintFace, .color = ui::kNavy},
+    ui::ControlSpec{.kind = Label, .id = {C::lblHint1}, .twips = {1800, 5280, 2175, 375}, .text = "You've used", .face = kHintFace, .color = ui::kNavy},
+    ui::ControlSpec{.kind = Label, .id = {C::lblPeeked}, .twips = {5520, 6360, 3975, 735}, .text = "You peeked!", .face = {24, true, true}, .color = ui::kDarkRed},
+    ui::ControlSpec{.kind = Picture, .id = {C::Image1}, .twips = {0, 0, 9612, 7212}, .resource = ":/pictures/background.bmp", .spoken = "Background picture"},
+    };
+    return kControls;
+}
+
+QString spokenName(ControlId id)
+{
+    const int n = id.index;
+    switch (id.kind) {
+    case C::txtNumber:
+        return n == 0 ? QStringLiteral("Target") : QStringLiteral("Number %1 of the pool").arg(n);
+    case C::txtGuess: return QStringLiteral("Your guess, cell %1").arg(n);
+    case C::txtGuessOp: return QStringLiteral("Operator between cells %1 and %2").arg(n).arg(n + 1);
+    case C::txtAnswer: return QStringLiteral("Solution, cell %1").arg(n);
+    case C::txtAnswerOp:
+        return QStringLiteral("Solution, operator between cells %1 and %2").arg(n).arg(n + 1);
+    case C::txtCurrentTotal: return QStringLiteral("Running total");
+    case C::txtTimer: return QStringLiteral("Clock");
+    case C::cmdNums: return QStringLiteral("%1 numbers").arg(n);
+    case C::txtOp: {
+        static const char *const names[] = {"minus", "plus", "", "divide", "times"};
+        return QStringLiteral("Operator %1, drag it into your guess").arg(QLatin1String(names[n]));
+    }
+    default: return {};
+    }
+}
+
+} // namespace fw

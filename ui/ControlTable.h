@@ -1,0 +1,67 @@
+#pragma once
+
+#include "board/Control.h"
+
+#include <QColor>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+#include <span>
+
+class QWidget;
+
+// Every window is built from a table of its controls, listed front to back:
+// the first one listed covers those after it.
+namespace fw::ui {
+
+enum class ControlKind : std::uint8_t {
+    Label,     // text on a see-through background
+    Button,
+    Cell,      // a locked text box of the main window's board (CellBox)
+    TextBox,   // a text box that takes typing
+    Picture,   // a picture stretched to its rectangle
+    Frame,     // a group box, with its text as caption
+    Line,      // a rectangle filled with the background colour
+    Toolbar,
+    StatusBar, // a status bar showing its text
+};
+
+// How a label's text is made to fit: its face narrowed where the text would
+// overrun the rectangle, the rectangle sized to the text, or left alone.
+enum class Fit : std::uint8_t { Narrow, ToText, None };
+
+struct Face {
+    double points = 8;
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ControlSpec {
+    ControlKind kind = ControlKind::Label;
+    const char *name = nullptr; // the object name; without one, the id's name
+    ControlId id{};
+    QRect twips;                // left, top, width, height
+    const char *text = "";
+    Face face{};
+    QColor background{};        // none: the style's
+    QColor color{};             // the text's; none: the style's
+    Qt::Alignment align = Qt::AlignLeft;
+    Fit fit = Fit::Narrow;
+    bool hidden = false;
+    bool dragSource = false;
+    bool dropTarget = false;
+    int tab = -1;               // place in the tab order, -1 for none
+    const char *tip = nullptr;  // tooltip
+    const char *resource = nullptr; // a picture's resource
+    const char *spoken = nullptr;   // what a screen reader says, where the text does not say it
+};
+
+// Builds one control into parent, `offset` pixels from its place.
+QWidget *buildControl(QWidget *parent, const ControlSpec &spec, QPoint offset = {});
+
+// Builds a table's controls, each covering the ones listed after it, and
+// returns them in the table's order.
+QList<QWidget *> buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
+
+} // namespace fw::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+
+class QLabel;
+
+namespace fw::ui {
+
+// The game's one sans-serif face at a size in points (96 dpi: 4 px to 3 pt).
+QFont gameFont(double points, bool bold = false, bool italic = false);
+// The face at the platform's default dialog size, 8 points.
+QFont defaultFont();
+
+// Narrows the label's face just enough that its text fits its width, for
+// faces wider than the one the window was designed with; a text that fits
+// keeps the face as it is.
+void fitTextToWidth(QLabel *label);
+
+// Makes a label exactly as large as its text. A right-aligned label keeps its
+// right edge, any other label its left edge; the top edge stays put.
+void fitToText(QLabel *label);
+
+} // namespace fw::ui
