@@ -131,24 +131,15 @@ void writeInput(const QString &file, const std::uint8_t *data, std::size_t size)
     stampFresh(file);
 }
 
-// The clock's text at the solve: chosen by the input among the texts that
-// sit on either side of the record rule.
-QString clockText(const std::uint8_t *data, std::size_t size, std::int16_t best)
+// The second the clock shows at the solve (0 before its first tick): chosen
+// by the input among those on either side of the record rule.
+std::int16_t solveSecond(const std::uint8_t *data, std::size_t size, std::int16_t best)
 {
     unsigned sum = 0;
     for (std::size_t i = 0; i < size; ++i)
         sum = sum * 31 + data[i];
-    const std::array<QString, 8> texts = {
-        QStringLiteral("00"),
-        QStringLiteral("1"),
-        QString::number(best - 1),
-        QString::number(best),
-        QString::number(best + 1),
-        QStringLiteral("998"),
-        QStringLiteral("9999"),
-        QStringLiteral("12.5"),
-    };
-    return texts[sum % texts.size()];
+    const std::array<int, 7> seconds = {0, 1, best - 1, best, best + 1, 998, 9999};
+    return static_cast<std::int16_t>(seconds[sum % seconds.size()]);
 }
 
 // Whether the file names a key at most once. A key given twice under two
@@ -205,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
         // A solve: the celebration, then a record only below the best time.
         const std::int16_t bestBefore = records.gBestTime;
-        const QString clock = clockText(data, size, bestBefore);
+        const std::int16_t clock = solveSecond(data, size, bestBefore);
         int celebrations = 0;
         int nameWindows = 0;
         RewardWindows windows {
@@ -216,11 +207,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             },
         };
         runSolveReward(records, store, clock, windows);
-        const double solveTime = leadingNumber(clock.toStdString());
-        const bool record = solveTime >= 1 && solveTime < bestBefore;
+        const bool record = clock >= 1 && clock < bestBefore;
         require(celebrations == 1, QStringLiteral("celebrations: %1").arg(celebrations));
         require(nameWindows == (record ? 1 : 0), QStringLiteral("name windows: %1").arg(nameWindows));
-        require(records.gBestTime == (record ? roundToInt16(solveTime) : bestBefore),
+        require(records.gBestTime == (record ? clock : bestBefore),
                 QStringLiteral("best time %1 after a solve in %2").arg(records.gBestTime).arg(clock));
         require(records.gBestTime >= 1, QStringLiteral("best time below 1 after a solve"));
 

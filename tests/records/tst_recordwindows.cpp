@@ -7,6 +7,7 @@
 #include "records/FrmNewRecord.h"
 #include "records/MediaFiles.h"
 #include "records/Records.h"
+#include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 #include <QDialog>

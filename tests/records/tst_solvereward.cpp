@@ -30,7 +30,7 @@ private slots:
 
 void TestSolveReward::recordRule_data()
 {
-    QTest::addColumn<QString>("clockText");
+    QTest::addColumn<int>("solveSecs");
     QTest::addColumn<int>("bestBefore");
     QTest::addColumn<int>("bestAfter");
     QTest::addColumn<QStringList>("events");
@@ -44,26 +44,23 @@ void TestSolveReward::recordRule_data()
     };
     const QStringList none {hooray, holder};
 
-    QTest::newRow("first record") << QStringLiteral("12") << 999 << 12 << record("12");
-    QTest::newRow("one second less") << QStringLiteral("44") << 45 << 44 << record("44");
-    QTest::newRow("equal time") << QStringLiteral("45") << 45 << 45 << none;
-    QTest::newRow("slower") << QStringLiteral("100") << 45 << 45 << none;
-    QTest::newRow("998 with no record yet") << QStringLiteral("998") << 999 << 998
+    QTest::newRow("first record") << 12 << 999 << 12 << record("12");
+    QTest::newRow("one second less") << 44 << 45 << 44 << record("44");
+    QTest::newRow("equal time") << 45 << 45 << 45 << none;
+    QTest::newRow("slower") << 100 << 45 << 45 << none;
+    QTest::newRow("998 with no record yet") << 998 << 999 << 998
                                             << record("998");
-    QTest::newRow("999 with no record yet") << QStringLiteral("999") << 999 << 999 << none;
-    QTest::newRow("over 999") << QStringLiteral("1500") << 999 << 999 << none;
-    QTest::newRow("one second") << QStringLiteral("1") << 999 << 1 << record("1");
-    // The clock's text right after the main window opens, before its first
-    // tick: a best time of 0 would wipe every record at the next start.
-    QTest::newRow("clock still 00") << QStringLiteral("00") << 999 << 999 << none;
-    QTest::newRow("clock 0") << QStringLiteral("0") << 45 << 45 << none;
-    QTest::newRow("not a number") << QStringLiteral("") << 999 << 999 << none;
-    QTest::newRow("fraction to even") << QStringLiteral("12.5") << 999 << 12 << record("12");
+    QTest::newRow("999 with no record yet") << 999 << 999 << 999 << none;
+    QTest::newRow("over 999") << 1500 << 999 << 999 << none;
+    QTest::newRow("one second") << 1 << 999 << 1 << record("1");
+    // The clock right after the main window opens, before its first tick:
+    // a best time of 0 would wipe every record at the next start.
+    QTest::newRow("clock not yet ticked") << 0 << 999 << 999 << none;
 }
 
 void TestSolveReward::recordRule()
 {
-    QFETCH(QString, clockText);
+    QFETCH(int, solveSecs);
     QFETCH(int, bestBefore);
     QFETCH(int, bestAfter);
     QFETCH(QStringList, events);
@@ -75,7 +72,7 @@ void TestSolveReward::recordRule()
         [&] { log.append(QStringLiteral("celebration")); },
         [&] { log.append(QStringLiteral("name window")); },
     };
-    runSolveReward(records, store, clockText, windows);
+    runSolveReward(records, store, std::int16_t(solveSecs), windows);
     QCOMPARE(log, events);
     QCOMPARE(records.gBestTime, std::int16_t(bestAfter));
     QCOMPARE(records.gBestPlayer, QStringLiteral("Ann"));
@@ -88,7 +85,7 @@ void TestSolveReward::nameWindowDecidesTheHolder()
     Records records {999, QStringLiteral("Nobody"), 0};
     RewardWindows windows;
     windows.showNewRecord = [&] { records.gBestPlayer = QString(); };
-    runSolveReward(records, store, QStringLiteral("30"), windows);
+    runSolveReward(records, store, 30, windows);
     QCOMPARE(store.values.value(QStringLiteral("Records/BestPlayer"), QStringLiteral("<missing>")),
              QString());
     QCOMPARE(store.values.value(QStringLiteral("Records/BestTime")), QStringLiteral("30"));
@@ -124,7 +121,7 @@ void TestSolveReward::realWindows()
                  field->setText(QStringLiteral("  Ann  "));
              }},
         });
-        runSolveReward(records, store, QStringLiteral("12"), windows);
+        runSolveReward(records, store, 12, windows);
         QCOMPARE(script.problems, QStringList());
         QCOMPARE(script.seen, (QStringList {QStringLiteral("frmHooray"),
                                             QStringLiteral("frmNewRecord")}));
@@ -140,7 +137,7 @@ void TestSolveReward::realWindows()
     // opens afresh and plays again, and the equal time is no record.
     {
         ModalScript script({{QStringLiteral("frmHooray")}});
-        runSolveReward(records, store, QStringLiteral("12"), windows);
+        runSolveReward(records, store, 12, windows);
         QCOMPARE(script.problems, QStringList());
         QCOMPARE(script.seen, QStringList {QStringLiteral("frmHooray")});
     }
@@ -161,7 +158,7 @@ void TestSolveReward::realWindows()
                  field->clear();
              }},
         });
-        runSolveReward(records, store, QStringLiteral("7"), windows);
+        runSolveReward(records, store, 7, windows);
         QCOMPARE(script.problems, QStringList());
         QCOMPARE(script.seen.size(), 2);
     }

@@ -19,7 +19,7 @@
 // file it writes at N bytes, as a full disk would: writes beyond fail.
 // FIGUREWHEEL_PROBE_HOLD_MS=N keeps each celebration open N ms.
 #include "SolveByDrops.h"
-#include "shell/Module1.h"
+#include "app/Module1.h"
 #include "shell/Startup.h"
 
 #include <QAbstractButton>

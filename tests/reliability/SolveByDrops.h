@@ -3,24 +3,21 @@
 // Solving the main window's puzzle the way a player who knows the hidden
 // solution would: presses and drag-and-drop events on the real cells.
 
-#include "core/NumberText.h"
 #include "ui/DropEvents.h"
-#include "ui/FrmMain.h"
+#include "mainwindow/FrmMain.h"
 
 #include <QString>
 #include <QtTest/QTest>
 
 namespace fwtest {
 
-// The palette cell that carries an operator code of the hidden solution.
-inline QString paletteCellFor(int code)
+// The palette cell that carries an operator of the hidden solution.
+inline fw::ControlId paletteCellFor(fw::Operator op)
 {
-    switch (code) {
-    case 2: return QStringLiteral("txtOp(0)"); // "--"
-    case 3: return QStringLiteral("txtOp(4)"); // "X"
-    case 4: return QStringLiteral("txtOp(3)"); // " /"
-    default: return QStringLiteral("txtOp(1)"); // "+"
-    }
+    for (int k : fw::kPaletteIndexes)
+        if (fw::paletteOperator(k) == op)
+            return {fw::Control::txtOp, k};
+    qFatal("no palette cell for the operator");
 }
 
 struct SolveMoves {
@@ -63,11 +60,10 @@ inline SolveMoves solveByDrops(fw::FrmMain &window)
         ++moves.drops;
     }
     for (int k = 1; k <= n; ++k) {
-        const std::string wanted = fw::decimalText(p.AnswerNums[k]);
         for (int m = 1; m <= n; ++m) {
-            if (p.txtNumber[m].text == wanted) {
+            if (p.Pool[m] == p.AnswerNums[k]) {
                 dropCell(cellNamed(window, QStringLiteral("txtGuess(%1)").arg(k)),
-                         QStringLiteral("txtNumber(%1)").arg(m));
+                         fw::ControlId{fw::Control::txtNumber, m});
                 ++moves.drops;
                 break;
             }

@@ -10,7 +10,7 @@
 #include "support/PuzzleInvariants.h"
 #include "support/SeededDie.h"
 #include "ui/CountingSound.h"
-#include "ui/FrmMain.h"
+#include "mainwindow/FrmMain.h"
 #include "ui/Twips.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/FrmHelp.h"
+#include "shell/FrmHelp.h"
 #include "WindowCleanup.h"
 
 #include <QtTest>

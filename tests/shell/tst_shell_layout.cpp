@@ -1,7 +1,7 @@
 #include "shell/FrmAbout.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
-#include "ui/FrmHelp.h"
+#include "shell/FrmHelp.h"
 #include "WindowCleanup.h"
 
 #include <QAbstractButton>

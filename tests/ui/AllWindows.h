@@ -8,7 +8,7 @@
 #include "shell/FrmAbout.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
-#include "ui/FrmHelp.h"
+#include "shell/FrmHelp.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CellBox.h"
 #include "ui/CellMime.h"
 
 #include <QCoreApplication>
@@ -10,19 +11,34 @@
 
 #include <memory>
 
-// Delivers a whole drag of the named cell onto `target` as the platform
+// Delivers a whole drag carrying `mime` onto `target` as the platform
 // would: enter, move, drop. Returns whether the target took the drop.
-inline bool dropCell(QWidget *target, const QString &sourceName)
+inline bool dropMime(QWidget *target, const QMimeData *mime)
 {
-    std::unique_ptr<QMimeData> mime(fw::ui::encodeCell(sourceName));
     const QPoint pos = target->rect().center();
-    QDragEnterEvent enter(pos, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(pos, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
     if (!enter.isAccepted())
         return false;
-    QDragMoveEvent move(pos, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(pos, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &move);
-    QDropEvent drop(QPointF(pos), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(pos), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
     return drop.isAccepted();
+}
+
+// A drag of the cell with this identity.
+inline bool dropCell(QWidget *target, fw::ControlId source)
+{
+    std::unique_ptr<QMimeData> mime(fw::ui::encodeCell(source));
+    return dropMime(target, mime.get());
+}
+
+// A drag of the named cell of target's window.
+inline bool dropCell(QWidget *target, const QString &sourceName)
+{
+    auto *source = target->window()->findChild<fw::ui::CellBox *>(sourceName);
+    if (!source)
+        qFatal("no cell named %s", qPrintable(sourceName));
+    return dropCell(target, source->id());
 }

@@ -5,7 +5,7 @@
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
-#include "ui/FrmMain.h"
+#include "mainwindow/FrmMain.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
 #include "ui/CellBox.h"
-#include "ui/FrmMain.h"
+#include "mainwindow/FrmMain.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>

@@ -4,7 +4,7 @@
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
-#include "ui/FrmMain.h"
+#include "mainwindow/FrmMain.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
