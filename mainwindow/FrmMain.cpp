@@ -33,7 +33,15 @@ using ui::twipsFromPx;
 namespace {
 
 // The window's client size, fixed whatever was stored.
-const QSize kMainSize = ui::twipsSize(9500, 7000);
+constexpr int kMainWidth = 9500;
+constexpr int kMainHeight = 7000;
+const QSize kMainSize = ui::twipsSize(kMainWidth, kMainHeight);
+
+// A size in twips as stored: the designed one while the window has it.
+float storedTwips(int pixels, int designed)
+{
+    return float(pixels == px(designed) ? designed : twipsFromPx(pixels));
+}
 
 // The client area keeps every control where it was laid out; only the
 // toolbar strip and the status bar follow its width, docked top and bottom.
@@ -90,6 +98,8 @@ FrmMain::FrmMain(Die &die, SettingsStore &store, Records &records, SoundPlayer &
     , m_store(store)
     , m_records(records)
     , m_sound(sound)
+    , m_timer1(this)
+    , m_timer2(this)
 {
     buildLayout();
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -225,7 +235,7 @@ void FrmMain::closeEvent(QCloseEvent *event)
     // and the size it is opened with.
     if (!isMinimized())
         storePlacement(m_store, float(twipsFromPx(x())), float(twipsFromPx(y())),
-                       float(twipsFromPx(width())), float(twipsFromPx(height())));
+                       storedTwips(width(), kMainWidth), storedTwips(height(), kMainHeight));
     event->accept();
 }
 

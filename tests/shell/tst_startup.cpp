@@ -94,7 +94,6 @@ private slots:
     void handOverOrder();
     void handOverRunsOnce_data();
     void handOverRunsOnce();
-    void splashTimerOpensMainOnce();
     void handOverDoesNotEndProgram();
     void tutorialClosedByFrameOpensNothing();
 };
@@ -217,25 +216,6 @@ void TestStartup::handOverRunsOnce()
     }
     QCOMPARE(probe.calls, 1);
     QCOMPARE(shelltest::visibleWindowsNamed(QStringLiteral("frmMain")), 1);
-}
-
-void TestStartup::splashTimerOpensMainOnce()
-{
-    MainWindowProbe probe;
-    QElapsedTimer clock;
-    clock.start();
-    probe.startWindow = Main(15, probe.factory());
-
-    QTRY_COMPARE_WITH_TIMEOUT(probe.calls, 1, 5000);
-    QVERIFY2(clock.elapsed() >= 450, "the splash stays up for about half a second");
-    QVERIFY(probe.startVisibleWhileLoading);
-    QVERIFY(!probe.startVisibleWhenMainShown);
-    QVERIFY(probe.mainWindow && probe.mainWindow->isVisible());
-
-    QTest::qWait(800);
-    QCOMPARE(probe.calls, 1);
-    QVERIFY(probe.startWindow.isNull());
-    QCOMPARE(shelltest::visibleWindowsNamed(QStringLiteral("frmSplash")), 0);
 }
 
 void TestStartup::handOverDoesNotEndProgram()

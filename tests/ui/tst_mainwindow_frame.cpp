@@ -66,19 +66,21 @@ void TestMainWindowFrame::movedWindowReopensWhereItWas()
         game.window->move(200, 150);
         game.window->resize(800, 600);
         QTest::qWait(20);
-        // Widths are the window's outer size, frame included.
-        const QSize outer = game.window->frameGeometry().size();
         game.window->close();
         QTRY_VERIFY(!game.window);
         QCOMPARE(game.store.read("Settings", "MainLeft"), QString("3000"));
         QCOMPARE(game.store.read("Settings", "MainTop"), QString("2250"));
-        QCOMPARE(game.store.read("Settings", "MainWidth"), QString::number(outer.width() * 15));
-        QCOMPARE(game.store.read("Settings", "MainHeight"), QString::number(outer.height() * 15));
-        QVERIFY(outer.width() >= 800 && outer.height() >= 600);
+        // The size is the one the window is opened with, without the frame.
+        QCOMPARE(game.store.read("Settings", "MainWidth"), QString("12000"));
+        QCOMPARE(game.store.read("Settings", "MainHeight"), QString("9000"));
     }
     Game again;
     QCOMPARE(again.window->pos(), QPoint(200, 150));
     QCOMPARE(again.window->size(), ui::twipsSize(9500, 7000));
+    again.window->close();
+    QTRY_VERIFY(!again.window);
+    QCOMPARE(again.store.read("Settings", "MainWidth"), QString("9500"));
+    QCOMPARE(again.store.read("Settings", "MainHeight"), QString("7000"));
 }
 
 void TestMainWindowFrame::closingMinimisedStoresNothing()
