@@ -1,21 +1,33 @@
 #!/usr/bin/env bash
-# Installs every Debian package Figurewheel needs to build, run and test.
+# Installs the Debian packages Figurewheel needs:
+#   setup.sh        (or: setup.sh run)  to build and play the game;
+#   setup.sh test   that and everything the test suite and the package
+#                   checks need.
 # Safe to run again: it only calls apt when something is missing.
 set -euo pipefail
 
-packages=(
-  # build
+run_packages=(
+  # build: the compiler, CMake and Ninja, Qt's headers and tools (Qt's CMake
+  # files also look for OpenGL's headers)
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libqt6opengl6-dev
   # run: the X11 platform plugin, image formats, sound, a sans-serif face
   qt6-qpa-plugins libqt6multimedia6 fonts-liberation2
-  # test: a virtual display and a mouse robot for the end-to-end test,
+)
+test_packages=(
+  # a virtual display and a mouse robot for the end-to-end test,
   # clang and its sanitizer and fuzzer runtimes for the fuzz targets,
   # util-linux for setpriv
   xvfb xauth xdotool clang libclang-rt-14-dev util-linux
   # packaging checks
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
+
+case ${1:-run} in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 jobs=$(nproc)
 summary=$(mktemp)

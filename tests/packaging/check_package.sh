@@ -36,7 +36,7 @@ esac
 
 for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file strings cmp; do
   if ! command -v "$tool" >/dev/null; then
-    echo "FAIL: $tool is missing; run scripts/setup.sh" >&2
+    echo "FAIL: $tool is missing; run: bash scripts/setup.sh test" >&2
     exit 1
   fi
 done
