@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Figurewheel needs:
-#   setup.sh        (or: setup.sh run)  to build and play the game;
-#   setup.sh test   that and everything the test suite and the package
-#                   checks need.
+#   setup.sh          (or: setup.sh run)  to build and play the game;
+#   setup.sh package  that and what building and checking the Debian
+#                     package needs;
+#   setup.sh test     all of that and everything the test suite needs.
 # Safe to run again: it only calls apt when something is missing.
 set -euo pipefail
 
@@ -14,19 +15,24 @@ run_packages=(
   # run: the X11 platform plugin, image formats, sound, a sans-serif face
   qt6-qpa-plugins libqt6multimedia6 fonts-liberation2
 )
+package_packages=(
+  # CPack's Debian generator (dpkg-shlibdeps, file) and Debian's package checker
+  dpkg-dev file lintian
+)
 test_packages=(
   # a virtual display and a mouse robot for the end-to-end test,
   # clang and its sanitizer and fuzzer runtimes for the fuzz targets,
   # util-linux for setpriv
   xvfb xauth xdotool clang libclang-rt-14-dev util-linux
-  # packaging checks
-  desktop-file-utils appstream dpkg-dev file lintian
+  # the desktop entry's and the software-centre entry's checkers
+  desktop-file-utils appstream
 )
 
 case ${1:-run} in
   run) packages=("${run_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+  package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
 esac
 
 missing=()
