@@ -1,21 +1,39 @@
 #!/usr/bin/env bash
-# Installs every Debian package Figurewheel needs to build, run and test.
+# Installs the Debian packages Figurewheel needs:
+#   setup.sh          (or: setup.sh run)  to build and play the game;
+#   setup.sh package  that and what building and checking the Debian
+#                     package needs;
+#   setup.sh test     all of that and everything the test suite needs.
 # Safe to run again: it only calls apt when something is missing.
 set -euo pipefail
 
-packages=(
-  # build
+run_packages=(
+  # build: the compiler, CMake and Ninja, Qt's headers and tools (Qt's CMake
+  # files also look for OpenGL's headers)
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libqt6opengl6-dev
   # run: the X11 platform plugin, image formats, sound, a sans-serif face
   qt6-qpa-plugins libqt6multimedia6 fonts-liberation2
-  # test: a virtual display and a mouse robot for the end-to-end test,
+)
+package_packages=(
+  # CPack's Debian generator (dpkg-shlibdeps, file) and Debian's package checker
+  dpkg-dev file lintian
+)
+test_packages=(
+  # a virtual display and a mouse robot for the end-to-end test,
   # clang and its sanitizer and fuzzer runtimes for the fuzz targets,
   # util-linux for setpriv
   xvfb xauth xdotool clang libclang-rt-14-dev util-linux
-  # packaging checks
-  desktop-file-utils appstream dpkg-dev file
+  # the desktop entry's and the software-centre entry's checkers
+  desktop-file-utils appstream
 )
+
+case ${1:-run} in
+  run) packages=("${run_packages[@]}") ;;
+  package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

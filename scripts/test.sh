@@ -3,7 +3,7 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 jobs=$(nproc)
 summary=$(mktemp)
@@ -14,10 +14,11 @@ run_ctest() {
   return "${PIPESTATUS[0]}"
 }
 
-bash scripts/build.sh build
+# Every build here treats warnings as errors, so a new warning fails the run.
+bash scripts/build.sh build -DFIGUREWHEEL_WERROR=ON
 run_ctest --test-dir build --output-on-failure -j "$jobs"
 
-bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFIGUREWHEEL_SANITIZE=ON
+bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFIGUREWHEEL_SANITIZE=ON -DFIGUREWHEEL_WERROR=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
@@ -29,7 +30,7 @@ run_ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE no-saniti
 # seed corpus (tests/fuzz/corpus); inputs that fail are kept in
 # build-fuzz/tests/fuzz/artifacts. Only the fuzz targets are built, with clang.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DFIGUREWHEEL_FUZZ=ON -DFIGUREWHEEL_TESTS=OFF >/dev/null
+  -DFIGUREWHEEL_FUZZ=ON -DFIGUREWHEEL_TESTS=OFF -DFIGUREWHEEL_WERROR=ON >/dev/null
 cmake --build build-fuzz -j "$jobs" --target fuzz_numbers fuzz_settings
 run_ctest --test-dir build-fuzz/tests/fuzz --output-on-failure -j "$jobs"
 grep -h 'executions in' build-fuzz/tests/fuzz/Testing/Temporary/LastTest.log || true

@@ -5,18 +5,20 @@
 #  - checks the media files, the icon sizes, the desktop entry and the
 #    software-centre entry (desktop-file-validate, appstreamcli) and that
 #    the program looks for its media where they are installed;
+#  - checks that the change log's latest entry is for this version;
 #  - builds the .deb with CPack into a temporary folder and checks its control
 #    fields (Depends computed by dpkg-shlibdeps), its file list, the place of
-#    the media files and that the program in it is stripped.
+#    the media files and that the program in it is stripped, then has lintian,
+#    Debian's package checker, find no error and no warning in it.
 # Needs no root and installs nothing on the machine.
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 --build DIR --source DIR --version X.Y.Z --prefix DIR --bindir DIR --datadir DIR" >&2
+  echo "usage: $0 --build DIR --source DIR --version X.Y.Z --prefix DIR --bindir DIR --datadir DIR --mandir DIR" >&2
   exit 2
 }
 
-build='' source='' version='' prefix='' bindir='' datadir=''
+build='' source='' version='' prefix='' bindir='' datadir='' mandir=''
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2 ;;
@@ -25,18 +27,19 @@ while [ $# -gt 0 ]; do
     --prefix) prefix=$2 ;;
     --bindir) bindir=$2 ;;
     --datadir) datadir=$2 ;;
+    --mandir) mandir=$2 ;;
     *) usage ;;
   esac
   shift 2 || usage
 done
-[ -n "$build" ] && [ -n "$source" ] && [ -n "$version" ] && [ -n "$prefix" ] && [ -n "$bindir" ] && [ -n "$datadir" ] || usage
-case "$bindir$datadir" in
-  /*) echo "FAIL: the checks expect bindir and datadir relative to the prefix" >&2; exit 1 ;;
+[ -n "$build" ] && [ -n "$source" ] && [ -n "$version" ] && [ -n "$prefix" ] && [ -n "$bindir" ] && [ -n "$datadir" ] && [ -n "$mandir" ] || usage
+case "$bindir$datadir$mandir" in
+  /*) echo "FAIL: the checks expect bindir, datadir and mandir relative to the prefix" >&2; exit 1 ;;
 esac
 
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file strings cmp; do
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file strings cmp lintian; do
   if ! command -v "$tool" >/dev/null; then
-    echo "FAIL: $tool is missing; run scripts/setup.sh" >&2
+    echo "FAIL: $tool is missing; run: bash scripts/setup.sh test" >&2
     exit 1
   fi
 done
@@ -63,6 +66,8 @@ expected=(
   "$datadir/figurewheel/dancers.gif"
   "$datadir/applications/figurewheel.desktop"
   "$datadir/metainfo/$app_id.metainfo.xml"
+  "$mandir/man6/figurewheel.6.gz"
+  "$datadir/doc/figurewheel/changelog.gz"
 )
 for n in "${icon_sizes[@]}"; do
   expected+=("$datadir/icons/hicolor/${n}x${n}/apps/figurewheel.png")
@@ -137,6 +142,11 @@ check "the metainfo's release is the project version $version" \
 check "the metainfo launches the installed desktop entry" \
   grep -qF '<launchable type="desktop-id">figurewheel.desktop</launchable>' "$metainfo"
 
+changelog_version=$(gzip -dc "$root/$datadir/doc/figurewheel/changelog.gz" 2>/dev/null |
+  sed -n '1s/^figurewheel (\([^)]*\)).*/\1/p')
+check "the change log's latest entry is for version $version (it is '$changelog_version')" \
+  test "$changelog_version" = "$version"
+
 # --- the Debian package --------------------------------------------------
 
 if cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/package" >"$tmp/cpack.log" 2>&1; then
@@ -194,6 +204,15 @@ check "the packaged media lie beside the program, in ../$datadir/figurewheel" \
   test -f "$packaged_datadir/hound.wav" -a -f "$packaged_datadir/dancers.gif"
 check "the packaged program is stripped" \
   grep -qE ', stripped$' <(file -b "$tmp/unpacked$package_prefix/$bindir/figurewheel")
+
+# Debian's own package checker: no error and no warning. (As root it also
+# says, on stderr, that it would rather not run as root.)
+if lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1; then
+  ok "lintian finds no error and no warning"
+else
+  grep -v 'running with root privileges' "$tmp/lintian.log" >&2
+  fail "lintian finds errors or warnings in the package"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
