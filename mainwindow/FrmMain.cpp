@@ -14,12 +14,14 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -62,22 +64,65 @@ protected:
     }
 };
 
-// Shows one control as the puzzle says.
-void showOn(QWidget *widget, const Shown &shown)
+// Shows one control as the puzzle says, and tells assistive technology
+// what changed: the total's value, a label's name (its text), what appears.
+// The clock's second is left unannounced.
+void showOn(QWidget *widget, const Shown &shown, bool announceValue)
 {
     if (shown.text) {
         const QString text = QString::fromStdString(*shown.text);
-        if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text)
+        if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text) {
             box->setText(text);
-        else if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() != text)
+            if (announceValue) {
+                QAccessibleValueChangeEvent event(box, text);
+                QAccessible::updateAccessibility(&event);
+            }
+        } else if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() != text) {
             label->setText(text);
+            QAccessibleEvent event(label, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
     }
     if (shown.points) {
         const QFont font = ui::gameFont(*shown.points);
         if (widget->font() != font)
             widget->setFont(font);
     }
-    widget->setVisible(shown.visible);
+    if (widget->isVisibleTo(widget->parentWidget()) != shown.visible) {
+        widget->setVisible(shown.visible);
+        QAccessible::State changed;
+        changed.invisible = true;
+        QAccessibleStateChangeEvent event(widget, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// Which controls the keyboard walks: the buttons, the pool, the palette and
+// the row. The target, the clock, the total and the solution only show.
+bool takesPart(ControlId id)
+{
+    switch (id.kind) {
+    case Control::txtNumber: return id.index >= 1;
+    case Control::txtOp:
+    case Control::txtGuess:
+    case Control::txtGuessOp: return true;
+    case Control::txtAnswer:
+    case Control::txtAnswerOp:
+    case Control::txtCurrentTotal:
+    case Control::txtTimer: return false;
+    default: return true;
+    }
+}
+
+std::optional<Step> stepFor(Qt::Key key)
+{
+    switch (key) {
+    case Qt::Key_Left: return Step::Left;
+    case Qt::Key_Right: return Step::Right;
+    case Qt::Key_Up: return Step::Up;
+    case Qt::Key_Down: return Step::Down;
+    default: return std::nullopt;
+    }
 }
 
 // Starts, restarts or stops a real timer so it ticks as the puzzle says.
@@ -107,9 +152,21 @@ FrmMain::FrmMain(Die &die, SettingsStore &store, Records &records, SoundPlayer &
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer2.setTimerType(Qt::PreciseTimer);
     connectControls();
+    buildShortcuts();
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::buildShortcuts()
+{
+    const auto shortcut = [this](QKeySequence keys, auto handler) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), &FrmMain::cmdNew_Click);
+    shortcut(QKeySequence(Qt::Key_F1), &FrmMain::mnuHelp_Click);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
+    shortcut(QKeySequence(Qt::Key_Escape), &FrmMain::releaseHand);
+}
 
 void FrmMain::buildMenu()
 {
@@ -150,6 +207,8 @@ void FrmMain::buildLayout()
             widget->setAccessibleName(spoken);
         if (spec.tab >= 0)
             tabOrder.emplace_back(spec.tab, widget);
+        if (!takesPart(spec.id))
+            widget->setFocusPolicy(Qt::ClickFocus); // a click still focuses it, as always
     }
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t n = 1; n < tabOrder.size(); ++n)
@@ -175,6 +234,9 @@ void FrmMain::connectControls()
             connect(cell, &ui::CellBox::dropped, this,
                     [this, target = id](ControlId source) { cellDropped(target, source); });
             connect(cell, &ui::CellBox::pressed, this, [this, target = id] { cellPressed(target); });
+            connect(cell, &ui::CellBox::activated, this, [this, target = id] { cellActivated(target); });
+            connect(cell, &ui::CellBox::arrowPressed, this,
+                    [this, target = id](Qt::Key key) { cellArrow(target, key); });
         } else if (id.kind == Control::cmdNums) {
             connect(static_cast<QPushButton *>(widget), &QPushButton::clicked, this,
                     [this, n = id.index] { cmdNums_Click(n); });
@@ -200,6 +262,7 @@ void FrmMain::Form_Load()
     move(visiblePosition(QPoint(px(qRound(placement.left)), px(qRound(placement.top)))));
     resize(kMainSize);
     m_puzzle.start();
+    m_hand.release();
     loadRecords(m_records, m_store);
     render();
 }
@@ -242,12 +305,14 @@ void FrmMain::closeEvent(QCloseEvent *event)
 void FrmMain::cmdNums_Click(int index)
 {
     m_puzzle.chooseCount(static_cast<std::int16_t>(index));
+    m_hand.release();
     render();
 }
 
 void FrmMain::cmdNew_Click()
 {
     m_puzzle.NewPuzzle();
+    m_hand.release();
     render();
 }
 
@@ -300,6 +365,24 @@ void FrmMain::cellPressed(ControlId target)
     settle(press(m_puzzle, target));
 }
 
+void FrmMain::cellActivated(ControlId cell)
+{
+    settle(activate(m_puzzle, m_hand, cell));
+}
+
+void FrmMain::cellArrow(ControlId cell, Qt::Key key)
+{
+    if (const auto step = stepFor(key))
+        if (const auto next = neighbour(m_puzzle, cell, *step))
+            control(*next)->setFocus(Qt::TabFocusReason);
+}
+
+void FrmMain::releaseHand()
+{
+    m_hand.release();
+    render();
+}
+
 void FrmMain::settle(bool solved)
 {
     render();
@@ -319,7 +402,10 @@ void FrmMain::render()
 {
     for (const auto &[id, widget] : m_controls)
         if (const auto shownNow = shown(m_puzzle, id))
-            showOn(widget, *shownNow);
+            showOn(widget, *shownNow, id.kind == Control::txtCurrentTotal);
+    for (const auto &[id, widget] : m_controls)
+        if (auto *cell = qobject_cast<ui::CellBox *>(widget))
+            cell->setHeld(m_hand.held() == id);
     syncTimer(m_timer1, m_puzzle.Timer1, m_timer1Starts);
     syncTimer(m_timer2, m_puzzle.Timer2, m_timer2Starts);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Control.h"
+#include "board/Keyboard.h"
 #include "core/Puzzle.h"
 
 #include <QMainWindow>
@@ -45,6 +46,11 @@ public:
     // A dragged cell dropped on a cell, and a mouse button pressed on one.
     void cellDropped(ControlId target, ControlId source);
     void cellPressed(ControlId target);
+    // Space or Enter on a cell, and an arrow key on one.
+    void cellActivated(ControlId cell);
+    void cellArrow(ControlId cell, Qt::Key key);
+    // Escape: whatever the keyboard holds is put back.
+    void releaseHand();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,6 +58,7 @@ protected:
 private:
     void buildLayout();
     void buildMenu();
+    void buildShortcuts();
     void connectControls();
     // Shows the puzzle again; a move that solved it then runs the reward.
     void render();
@@ -60,6 +67,7 @@ private:
     QPoint visiblePosition(QPoint stored) const;
 
     Puzzle m_puzzle;
+    Hand m_hand;
     SettingsStore &m_store;
     Records &m_records;
     SoundPlayer &m_sound;

@@ -1,11 +1,16 @@
 #include "ui/CellBox.h"
 
+#include "ui/CellAccessible.h"
 #include "ui/CellMime.h"
+
+#include <QAccessible>
 
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,6 +56,19 @@ CellBox::CellBox(ControlId id, QWidget *parent)
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);
     setTextMargins(0, 0, 0, 0);
+    installCellAccessibility();
+}
+
+void CellBox::setHeld(bool held)
+{
+    if (held == m_held)
+        return;
+    m_held = held;
+    update();
+    QAccessible::State changed;
+    changed.checked = changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CellBox::mousePressEvent(QMouseEvent *event)
@@ -107,6 +125,68 @@ void CellBox::dropEvent(QDropEvent *event)
     }
     event->acceptProposedAction();
     emit dropped(*source);
+}
+
+} // namespace fw::ui
+
+namespace fw::ui {
+
+void CellBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit activated();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->accept();
+        emit arrowPressed(Qt::Key(event->key()));
+        return;
+    default:
+        QLineEdit::keyPressEvent(event); // locked: typing changes nothing
+    }
+}
+
+// The frame shows only where the keyboard brought the focus, so a click
+// looks as it always has.
+void CellBox::focusInEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = event->reason() != Qt::MouseFocusReason;
+    QLineEdit::focusInEvent(event);
+}
+
+void CellBox::focusOutEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void CellBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (!m_held && !(m_keyboardFocus && hasFocus()))
+        return;
+    QPainter painter(this);
+    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
+    if (m_keyboardFocus && hasFocus()) {
+        // Black outside white: clear on every colour a cell can have.
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(box);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(box.adjusted(2, 2, -2, -2));
+    }
+    if (m_held) {
+        // Held: a black and white band along the bottom, like a lifted tile.
+        const QRectF band(box.left() + 3, box.bottom() - 6, box.width() - 6, 4);
+        painter.fillRect(band, Qt::white);
+        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter.drawLine(band.topLeft() + QPointF(0, 2), band.topRight() + QPointF(0, 2));
+    }
 }
 
 } // namespace fw::ui

@@ -10,6 +10,9 @@ namespace fw::ui {
 // its identity. A drag source starts a drag as soon as a mouse button goes
 // down on it, with an outline of the cell following the pointer; any other
 // cell reports the press. A drop target reports which cell was dropped.
+// From the keyboard, Space or Enter activates the cell and the arrow keys
+// ask to move on; a cell reached by the keyboard shows a focus frame, and a
+// cell picked up shows a held mark.
 class CellBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -18,10 +21,14 @@ public:
     ControlId id() const { return m_id; }
     void setDragSource(bool on) { m_dragSource = on; }
     bool isDragSource() const { return m_dragSource; }
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
 
 signals:
     void pressed();
     void dropped(fw::ControlId source);
+    void activated();
+    void arrowPressed(Qt::Key key);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -31,12 +38,18 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void startDrag(const QPoint &hotSpot);
 
     const ControlId m_id;
     bool m_dragSource = false;
+    bool m_held = false;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace fw::ui

@@ -1,0 +1,10 @@
+#pragma once
+
+// What a screen reader learns of a board cell: its spoken name, its text as
+// its value, and for a cell that can be picked up whether it is held.
+namespace fw::ui {
+
+// Installs the cells' accessibility once per program.
+void installCellAccessibility();
+
+} // namespace fw::ui
