@@ -13,8 +13,11 @@ std::string controlName(ControlId id)
         "lblHint3", "Label1", "Label2", "cmdNums", "cmdNew", "cmdHint", "cmdAnswers",
         "cmdHoorayTest", "Frame2", "Image1", "Toolbar1", "sbStatusBar"};
     std::string name(names.at(static_cast<std::size_t>(id.kind)));
-    if (id.index >= 0)
-        name += "(" + std::to_string(id.index) + ")";
+    if (id.index >= 0) {
+        name += '(';
+        name += std::to_string(id.index);
+        name += ')';
+    }
     return name;
 }
 

@@ -1,0 +1,283 @@
+// The game played from the keyboard alone: key events arrive at whichever
+// control has the focus, as they do for a player, and the windows a solve
+// opens really open and are closed by the test. Also what a screen reader
+// is told along the way.
+#include "CountingSound.h"
+#include "board/Keyboard.h"
+#include "core/Puzzle.h"
+#include "mainwindow/FrmMain.h"
+#include "records/Records.h"
+#include "records/SettingsStore.h"
+#include "support/ScriptedDie.h"
+#include "ui/CellBox.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+using namespace fw;
+
+namespace {
+
+// Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
+const std::vector<int> kFirstPuzzle{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+
+struct Event {
+    QAccessible::Event type;
+    QString name;
+    bool checked = false;
+};
+QList<Event> g_events;
+
+void recordEvent(QAccessibleEvent *event)
+{
+    Event seen{event->type(), event->object() ? event->object()->objectName() : QString()};
+    if (event->type() == QAccessible::StateChanged)
+        seen.checked = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().checked;
+    g_events << seen;
+}
+
+bool announced(QAccessible::Event type, const QString &name)
+{
+    return std::any_of(g_events.cbegin(), g_events.cend(),
+                       [&](const Event &e) { return e.type == type && e.name == name; });
+}
+
+struct Game {
+    ScriptedDie die;
+    IniSettingsStore store;
+    Records records;
+    CountingSound sound;
+    FrmMain window{die, store, records, sound};
+
+    Game()
+    {
+        die.push(kFirstPuzzle);
+        window.Form_Load();
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the main window did not become active");
+        named("cmdNew")->setFocus(Qt::OtherFocusReason);
+    }
+    QWidget *named(const QString &name) const
+    {
+        auto *widget = window.findChild<QWidget *>(name);
+        if (!widget)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    QString focused() const { return QApplication::focusWidget()->objectName(); }
+    QString text(const QString &name) const { return static_cast<QLineEdit *>(named(name))->text(); }
+    bool held(const QString &name) const { return static_cast<ui::CellBox *>(named(name))->isHeld(); }
+    void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    // Tab until the named control has the focus, as a player would.
+    void tabTo(const QString &name)
+    {
+        for (int n = 0; n < 50 && focused() != name; ++n)
+            key(Qt::Key_Tab);
+        QCOMPARE(focused(), name);
+    }
+};
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void arrows_data();
+    void arrows();
+    void solveWithKeysAlone();
+    void shortcuts();
+};
+
+void TestKeyboard::arrows_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("to"); // empty: nowhere
+    const int left = int(Step::Left), right = int(Step::Right), up = int(Step::Up), down = int(Step::Down);
+    QTest::newRow("pool on") << 3 << "txtNumber(1)" << right << "txtNumber(2)";
+    QTest::newRow("pool ends at the count") << 3 << "txtNumber(3)" << right << "";
+    QTest::newRow("pool starts at 1") << 3 << "txtNumber(1)" << left << "";
+    QTest::newRow("row number to operator") << 4 << "txtGuess(2)" << right << "txtGuessOp(2)";
+    QTest::newRow("row operator to number") << 4 << "txtGuessOp(2)" << right << "txtGuess(3)";
+    QTest::newRow("row back") << 4 << "txtGuess(2)" << left << "txtGuessOp(1)";
+    QTest::newRow("row ends at the count") << 2 << "txtGuess(2)" << right << "";
+    QTest::newRow("row has no up") << 4 << "txtGuess(2)" << up << "";
+    QTest::newRow("palette + to X") << 3 << "txtOp(1)" << right << "txtOp(4)";
+    QTest::newRow("palette + down to --") << 3 << "txtOp(1)" << down << "txtOp(0)";
+    QTest::newRow("palette / up to X") << 3 << "txtOp(3)" << up << "txtOp(4)";
+    QTest::newRow("palette / left to --") << 3 << "txtOp(3)" << left << "txtOp(0)";
+    QTest::newRow("palette edge") << 3 << "txtOp(4)" << right << "";
+}
+
+void TestKeyboard::arrows()
+{
+    QFETCH(int, count);
+    QFETCH(QString, from);
+    QFETCH(int, step);
+    QFETCH(QString, to);
+    ScriptedDie die;
+    Puzzle puzzle(die);
+    puzzle.NumCount = std::int16_t(count);
+    // Find the control by its name through the same names the window uses.
+    std::optional<ControlId> start;
+    for (Control kind : {Control::txtNumber, Control::txtGuess, Control::txtGuessOp, Control::txtOp})
+        for (int n = 0; n <= 6; ++n)
+            if (QString::fromStdString(controlName({kind, n})) == from)
+                start = ControlId{kind, n};
+    QVERIFY(start);
+    const auto next = neighbour(puzzle, *start, Step(step));
+    QCOMPARE(next ? QString::fromStdString(controlName(*next)) : QString(), to);
+}
+
+void TestKeyboard::solveWithKeysAlone()
+{
+    QAccessible::installUpdateHandler(recordEvent);
+    QAccessible::setActive(true);
+    qDebug() << "active" << QAccessible::isActive();
+    g_events.clear();
+    Game game;
+    for (int n = 0; n < 3; ++n)
+        game.window.Timer1_Timer(); // three seconds: a record
+
+    // Pick up the 5, think better of it, pick it up again.
+    game.tabTo("txtNumber(1)");
+    game.key(Qt::Key_Right);
+    game.key(Qt::Key_Right);
+    QCOMPARE(game.focused(), QString("txtNumber(3)"));
+    game.key(Qt::Key_Return);
+    QVERIFY(game.held("txtNumber(3)"));
+    QVERIFY(QAccessible::queryAccessibleInterface(game.named("txtNumber(3)"))->state().checked);
+    game.key(Qt::Key_Escape);
+    QVERIFY(!game.held("txtNumber(3)"));
+    game.key(Qt::Key_Space);
+    QVERIFY(game.held("txtNumber(3)"));
+
+    // Put it on the row's first cell; the focus stays there.
+    game.tabTo("txtGuess(1)");
+    game.key(Qt::Key_Space);
+    QCOMPARE(game.text("txtGuess(1)"), QString("5"));
+    QCOMPARE(game.text("txtNumber(3)"), QString());
+    QVERIFY(!game.held("txtNumber(3)"));
+    QCOMPARE(game.focused(), QString("txtGuess(1)"));
+    for (const Event &e : g_events) qDebug() << e.type << e.name;
+    QVERIFY(announced(QAccessible::ValueChanged, "txtCurrentTotal"));
+
+    // An operator held over a number cell is refused, and the hand empties.
+    game.tabTo("txtOp(4)");
+    game.key(Qt::Key_Enter);
+    game.tabTo("txtGuess(2)");
+    game.key(Qt::Key_Space);
+    QCOMPARE(game.text("txtGuess(2)"), QString());
+    QVERIFY(!game.held("txtOp(4)"));
+
+    // Nothing held: Space on a row number takes it back.
+    game.key(Qt::Key_Left);
+    game.key(Qt::Key_Left);
+    QCOMPARE(game.focused(), QString("txtGuess(1)"));
+    game.key(Qt::Key_Space);
+    QCOMPARE(game.text("txtGuess(1)"), QString());
+    QCOMPARE(game.text("txtNumber(3)"), QString("5"));
+    // Typing into a locked cell changes nothing.
+    game.key(Qt::Key_7);
+    game.key(Qt::Key_Backspace);
+    game.key(Qt::Key_Delete);
+    QCOMPARE(game.text("txtGuess(1)"), QString());
+
+    // An operator put in and cleared again.
+    game.tabTo("txtOp(1)");
+    game.key(Qt::Key_Space);
+    game.tabTo("txtGuessOp(2)");
+    game.key(Qt::Key_Space);
+    QCOMPARE(game.text("txtGuessOp(2)"), QString("+"));
+    game.key(Qt::Key_Space);
+    QCOMPARE(game.text("txtGuessOp(2)"), QString());
+
+    // 5 X 4 + 2, each picked up and put down by key.
+    const std::vector<std::pair<QString, QString>> moves{{"txtNumber(3)", "txtGuess(1)"},
+                                                         {"txtOp(4)", "txtGuessOp(1)"},
+                                                         {"txtNumber(1)", "txtGuess(2)"},
+                                                         {"txtOp(1)", "txtGuessOp(2)"}};
+    for (const auto &[from, to] : moves) {
+        game.tabTo(from);
+        game.key(Qt::Key_Space);
+        game.tabTo(to);
+        game.key(Qt::Key_Space);
+    }
+    QCOMPARE(game.text("txtCurrentTotal"), QString("20"));
+
+    QStringList opened;
+    std::function<void()> closeModal = [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened << modal->objectName();
+            modal->close();
+        }
+        if (opened.size() < 2)
+            QTimer::singleShot(20, closeModal);
+    };
+    QTimer::singleShot(20, closeModal);
+    game.tabTo("txtNumber(2)");
+    game.key(Qt::Key_Space);
+    game.tabTo("txtGuess(3)");
+    g_events.clear();
+    game.key(Qt::Key_Return);
+    QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
+    QCOMPARE(game.named("lblDone")->property("text").toString(), QString("!!!Way to go!!!"));
+    QVERIFY(announced(QAccessible::NameChanged, "lblDone"));
+    QVERIFY(announced(QAccessible::StateChanged, "lblDone"));
+    QTRY_COMPARE_WITH_TIMEOUT(opened, (QStringList{"frmHooray", "frmNewRecord"}), 10000);
+    QCOMPARE(game.store.read("Records", "BestTime"), QString("3"));
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+void TestKeyboard::shortcuts()
+{
+    Game game;
+    // A hint shows solution cells, and a screen reader hears them appear.
+    QAccessible::installUpdateHandler(recordEvent);
+    QAccessible::setActive(true);
+    qDebug() << "active" << QAccessible::isActive();
+    g_events.clear();
+    game.die.push({1, 6, 6});
+    game.tabTo("cmdHint");
+    game.key(Qt::Key_Space);
+    QVERIFY(game.named("txtAnswer(1)")->isVisible());
+    QVERIFY(announced(QAccessible::StateChanged, "txtAnswer(1)"));
+    QAccessible::installUpdateHandler(nullptr);
+
+    // A held number is put back by a new game.
+    game.tabTo("txtNumber(1)");
+    game.key(Qt::Key_Space);
+    QVERIFY(game.held("txtNumber(1)"));
+    game.die.push({6, 5, 4, 3, 2, 1, 1, 1, 2, 1, 3});
+    game.key(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(game.die.left(), std::size_t(0));
+    QCOMPARE(game.text("txtNumber(1)"), QString("6"));
+    QVERIFY(!game.held("txtNumber(1)"));
+
+    game.key(Qt::Key_F1);
+    QPointer<QWidget> help;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmHelp" && window->isVisible())
+            help = window;
+    QVERIFY(help);
+
+    game.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&game.window));
+    game.key(Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!game.window.isVisible());
+    QTRY_VERIFY(!help || !help->isVisible());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
