@@ -1,4 +1,5 @@
 #include "core/Puzzle.h"
+#include "support/PuzzleInvariants.h"
 #include "support/ScriptedDie.h"
 
 #include <QtTest>
@@ -7,17 +8,23 @@ using namespace fw;
 
 namespace {
 
-// Puts a row straight into the model: numbers (0 = empty cell) and the
-// texts of the operator cells between them.
-void setRow(Puzzle &puzzle, const QList<int> &numbers, const QStringList &ops)
+// Puts a row straight into the puzzle, written as the player sees it:
+// numbers ("_" an empty cell) between operators ("+", "--", "X", "/", or
+// "." for an empty cell). Cells after a "|" lie beyond the count.
+void setRow(Puzzle &puzzle, const QString &row)
 {
-    puzzle.NumCount = static_cast<std::int16_t>(numbers.size());
-    for (int i = 0; i < numbers.size(); ++i) {
-        puzzle.GuessNums[i + 1] = static_cast<std::int16_t>(numbers[i]);
-        puzzle.txtGuess[i + 1].text = numbers[i] > 0 ? std::to_string(numbers[i]) : "";
+    int cell = 1;
+    int count = 0;
+    for (const QString &token : row.split(' ')) {
+        if (token == "|")
+            count = cell - 1;
+        else if (token == "_" || token.front().isDigit())
+            puzzle.GuessNums[cell++] = static_cast<std::int16_t>(token.toInt()); // "_" gives 0
+        else // "." is no operator: code 0
+            puzzle.GuessOps[cell - 1]
+                = operatorFromCode(int(QStringList { "+", "--", "X", "/" }.indexOf(token)) + 1);
     }
-    for (int j = 0; j < ops.size(); ++j)
-        puzzle.txtGuessOp[j + 1].text = ops[j].toStdString();
+    puzzle.NumCount = static_cast<std::int16_t>(count > 0 ? count : cell - 1);
 }
 
 } // namespace
@@ -25,123 +32,87 @@ void setRow(Puzzle &puzzle, const QList<int> &numbers, const QStringList &ops)
 class TestEvaluation : public QObject {
     Q_OBJECT
 private slots:
-    void runningTotal_data();
-    void runningTotal();
-    void completion_data();
-    void completion();
-    void solveAgainAfterTakingBack();
+    void runningTotal_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("total");
+        QTest::newRow("empty row") << "_ . _ . _" << 0;
+        QTest::newRow("first cell only") << "5 X _ X _" << 5;
+        QTest::newRow("left to right, no precedence") << "3 + 4 X 2" << 14;
+        QTest::newRow("empty middle cell skipped with its operator") << "3 X _ + 4" << 7;
+        QTest::newRow("empty operator adds") << "2 . 5" << 7;
+        QTest::newRow("divide truncates") << "3 + 4 / 2" << 3;
+        QTest::newRow("divide truncates toward zero") << "2 -- 5 / 2" << -1;
+        QTest::newRow("subtract below zero") << "1 -- 6" << -5;
+        QTest::newRow("empty first cell starts at 0") << "_ X 6 -- 2" << -2;
+        QTest::newRow("beyond 16 bits") << "6 X 6 X 6 X 6 X 6 X 6" << 46656;
+        QTest::newRow("cells beyond the count ignored") << "2 + 3 | X 4" << 5;
+    }
+
+    void runningTotal()
+    {
+        QFETCH(QString, row);
+        QFETCH(int, total);
+        ScriptedDie die;
+        Puzzle puzzle(die);
+        puzzle.Target = 999;
+        setRow(puzzle, row);
+        QVERIFY(!puzzle.EvaluateGuess());
+        QCOMPARE(textOf(puzzle, Control::txtCurrentTotal), QString::number(total));
+    }
+
+    void completion_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<bool>("peeked");
+        QTest::addColumn<QString>("done"); // empty: not solved
+        QTest::newRow("solved") << "5 X 4 + 2" << 22 << false << "!!!Way to go!!!";
+        QTest::newRow("solved after peeking") << "5 X 4 + 2" << 22 << true << "You're done!";
+        QTest::newRow("middle cell empty still solves")
+            << "3 . _ + 4" << 7 << false << "!!!Way to go!!!";
+        QTest::newRow("first cell empty never solves") << "_ . 3 + 4" << 7 << false << "";
+        QTest::newRow("last cell empty never solves") << "3 + 4 + _" << 7 << false << "";
+        QTest::newRow("wrong total") << "3 + 4 + 1" << 7 << false << "";
+        QTest::newRow("two numbers") << "6 / 3" << 2 << false << "!!!Way to go!!!";
+    }
+
+    void completion()
+    {
+        QFETCH(QString, row);
+        QFETCH(int, target);
+        QFETCH(bool, peeked);
+        QFETCH(QString, done);
+        ScriptedDie die;
+        Puzzle puzzle(die);
+        puzzle.Timer1.restart(1000);
+        puzzle.Peeked = peeked;
+        puzzle.Target = static_cast<std::int16_t>(target);
+        setRow(puzzle, row);
+
+        const bool solved = !done.isEmpty();
+        QCOMPARE(puzzle.EvaluateGuess(), solved);
+        QCOMPARE(puzzle.Timer1.enabled, !solved);
+        QCOMPARE(shown(puzzle, { Control::lblDone, -1 })->visible, solved);
+        if (solved)
+            QCOMPARE(textOf(puzzle, Control::lblDone), done);
+    }
+
+    void solveAgainAfterTakingBack()
+    {
+        ScriptedDie die;
+        Puzzle puzzle(die);
+        puzzle.Target = 9;
+        setRow(puzzle, "4 + 5");
+        QVERIFY(puzzle.EvaluateGuess());
+        setRow(puzzle, "4 + _");
+        QVERIFY(!puzzle.EvaluateGuess());
+        QVERIFY(!puzzle.Timer1.enabled);
+        QVERIFY(puzzle.Done); // the closing message stays until the next puzzle
+        setRow(puzzle, "4 + 5");
+        QVERIFY(puzzle.EvaluateGuess());
+    }
 };
-
-void TestEvaluation::runningTotal_data()
-{
-    QTest::addColumn<QList<int>>("numbers");
-    QTest::addColumn<QStringList>("ops");
-    QTest::addColumn<QString>("total");
-    QTest::newRow("empty row") << QList<int>{0, 0, 0} << QStringList{"", ""} << "0";
-    QTest::newRow("first cell only") << QList<int>{5, 0, 0} << QStringList{"X", "X"} << "5";
-    QTest::newRow("left to right, no precedence") << QList<int>{3, 4, 2} << QStringList{"+", "X"} << "14";
-    QTest::newRow("empty middle cell skipped with its operator")
-        << QList<int>{3, 0, 4} << QStringList{"X", "+"} << "7";
-    QTest::newRow("empty operator adds") << QList<int>{2, 5} << QStringList{""} << "7";
-    QTest::newRow("unknown text adds") << QList<int>{2, 5} << QStringList{"x"} << "7";
-    QTest::newRow("slash without blank adds") << QList<int>{6, 2} << QStringList{"/"} << "8";
-    QTest::newRow("divide truncates") << QList<int>{3, 4, 2} << QStringList{"+", " /"} << "3";
-    QTest::newRow("divide truncates toward zero")
-        << QList<int>{2, 5, 2} << QStringList{"--", " /"} << "-1";
-    QTest::newRow("subtract below zero") << QList<int>{1, 6} << QStringList{"--"} << "-5";
-    QTest::newRow("empty first cell starts at 0") << QList<int>{0, 6, 2} << QStringList{"X", "--"} << "-2";
-    QTest::newRow("beyond 16 bits") << QList<int>{6, 6, 6, 6, 6, 6}
-                                    << QStringList{"X", "X", "X", "X", "X"} << "46656";
-    QTest::newRow("cells beyond the count ignored") << QList<int>{2, 3} << QStringList{"+", "X"} << "5";
-}
-
-void TestEvaluation::runningTotal()
-{
-    QFETCH(QList<int>, numbers);
-    QFETCH(QStringList, ops);
-    QFETCH(QString, total);
-    ScriptedDie die;
-    Puzzle puzzle(die);
-    puzzle.txtNumber[0].text = "999";
-    setRow(puzzle, numbers, ops);
-    if (QTest::currentDataTag() == QByteArray("cells beyond the count ignored")) {
-        puzzle.GuessNums[3] = 4;
-        puzzle.txtGuess[3].text = "4";
-    }
-    puzzle.EvaluateGuess();
-    QCOMPARE(QString::fromStdString(puzzle.txtCurrentTotal.text), total);
-}
-
-void TestEvaluation::completion_data()
-{
-    QTest::addColumn<QList<int>>("numbers");
-    QTest::addColumn<QStringList>("ops");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("peeked");
-    QTest::addColumn<QString>("done"); // empty: not solved
-    QTest::newRow("solved") << QList<int>{5, 4, 2} << QStringList{"X", "+"} << "22" << false << "!!!Way to go!!!";
-    QTest::newRow("solved after peeking") << QList<int>{5, 4, 2} << QStringList{"X", "+"} << "22" << true << "You're done!";
-    QTest::newRow("middle cell empty still solves")
-        << QList<int>{3, 0, 4} << QStringList{"", "+"} << "7" << false << "!!!Way to go!!!";
-    QTest::newRow("first cell empty never solves")
-        << QList<int>{0, 3, 4} << QStringList{"", "+"} << "7" << false << "";
-    QTest::newRow("last cell empty never solves")
-        << QList<int>{3, 4, 0} << QStringList{"+", "+"} << "7" << false << "";
-    QTest::newRow("wrong total") << QList<int>{3, 4, 1} << QStringList{"+", "+"} << "7" << false << "";
-    QTest::newRow("two numbers") << QList<int>{6, 3} << QStringList{" /"} << "2" << false << "!!!Way to go!!!";
-}
-
-void TestEvaluation::completion()
-{
-    QFETCH(QList<int>, numbers);
-    QFETCH(QStringList, ops);
-    QFETCH(QString, target);
-    QFETCH(bool, peeked);
-    QFETCH(QString, done);
-    ScriptedDie die;
-    Puzzle puzzle(die);
-    int rewards = 0;
-    QString doneWhenRewarded;
-    puzzle.solveReward = [&] {
-        ++rewards;
-        doneWhenRewarded = QString::fromStdString(puzzle.lblDone.text);
-        QVERIFY(!puzzle.Timer1.enabled); // the clock stops before the reward
-    };
-    puzzle.Timer1.restart(1000);
-    puzzle.lblPeeked.visible = peeked;
-    puzzle.txtNumber[0].text = target.toStdString();
-    setRow(puzzle, numbers, ops);
-    puzzle.EvaluateGuess();
-
-    const bool solved = !done.isEmpty();
-    QCOMPARE(rewards, solved ? 1 : 0);
-    QCOMPARE(puzzle.Timer1.enabled, !solved);
-    QCOMPARE(puzzle.lblDone.visible, solved);
-    if (solved) {
-        QCOMPARE(QString::fromStdString(puzzle.lblDone.text), done);
-        QCOMPARE(doneWhenRewarded, done);
-    }
-}
-
-void TestEvaluation::solveAgainAfterTakingBack()
-{
-    ScriptedDie die;
-    Puzzle puzzle(die);
-    int rewards = 0;
-    puzzle.solveReward = [&] { ++rewards; };
-    puzzle.txtNumber[0].text = "9";
-    setRow(puzzle, {4, 5}, {"+"});
-    puzzle.EvaluateGuess();
-    QCOMPARE(rewards, 1);
-    setRow(puzzle, {4, 0}, {"+"});
-    puzzle.EvaluateGuess();
-    QCOMPARE(rewards, 1);
-    QVERIFY(!puzzle.Timer1.enabled);
-    QVERIFY(puzzle.lblDone.visible); // stays until the next puzzle
-    setRow(puzzle, {4, 5}, {"+"});
-    puzzle.EvaluateGuess();
-    QCOMPARE(rewards, 2);
-}
 
 QTEST_APPLESS_MAIN(TestEvaluation)
 #include "tst_evaluation.moc"

@@ -1,4 +1,7 @@
+#include "board/Hints.h"
+#include "board/Moves.h"
 #include "core/Puzzle.h"
+#include "support/PuzzleInvariants.h"
 #include "support/ScriptedDie.h"
 
 #include <QtTest>
@@ -20,18 +23,18 @@ std::vector<int> puzzleFaces(const std::vector<int> &pool, int count)
     return faces;
 }
 
-QString visibleCells(const Puzzle &puzzle)
+// Which pool, row and operator cells are visible, and which count button
+// is large (14 points) and which small (10): "xxx... xxx... xx... sLsss".
+QString layout(const Puzzle &puzzle)
 {
-    QString out;
-    for (int i = 1; i <= 6; ++i)
-        out += puzzle.txtNumber[i].visible ? 'N' : '.';
-    out += ' ';
-    for (int i = 1; i <= 6; ++i)
-        out += puzzle.txtGuess[i].visible ? 'G' : '.';
-    out += ' ';
-    for (int j = 1; j <= 5; ++j)
-        out += puzzle.txtGuessOp[j].visible ? 'O' : '.';
-    return out;
+    QString buttons;
+    for (int n = 2; n <= 6; ++n) {
+        const double points = shown(puzzle, { Control::cmdNums, n })->points.value_or(0);
+        buttons += points == 14.0 ? 'L' : points == 10.0 ? 's' : '?';
+    }
+    return cellsOf(puzzle, Control::txtNumber, 1, 6, true) + ' '
+        + cellsOf(puzzle, Control::txtGuess, 1, 6, true) + ' '
+        + cellsOf(puzzle, Control::txtGuessOp, 1, 5, true) + ' ' + buttons;
 }
 
 } // namespace
@@ -39,186 +42,164 @@ QString visibleCells(const Puzzle &puzzle)
 class TestLifecycle : public QObject {
     Q_OBJECT
 private slots:
-    void firstPuzzle();
-    void countChanges_data();
-    void countChanges();
-    void operatorsSurviveNewPuzzle();
-    void newGameKeepsRevealedSolution();
-    void countButtonHidesRevealedSolution();
-    void clock_data();
-    void clock();
-    void newPuzzleRestartsStoppedClock();
-};
+    void firstPuzzle()
+    {
+        ScriptedDie die;
+        die.push(puzzleFaces({ 4, 2, 5, 6, 1, 3 }, 3));
+        Puzzle puzzle(die);
+        puzzle.start();
 
-void TestLifecycle::firstPuzzle()
-{
-    ScriptedDie die;
-    die.push(puzzleFaces({4, 2, 5, 6, 1, 3}, 3));
-    Puzzle puzzle(die);
-    puzzle.startFirstPuzzle();
-
-    QCOMPARE(int(puzzle.NumCount), 3);
-    QCOMPARE(puzzle.txtNumber[1].text, std::string("4"));
-    QCOMPARE(puzzle.txtNumber[3].text, std::string("5"));
-    // A hidden pool cell keeps the number drawn for it.
-    QCOMPARE(puzzle.txtNumber[4].text, std::string("6"));
-    QCOMPARE(int(puzzle.Numbers[4]), 0);
-    QCOMPARE(puzzle.txtNumber[0].text, std::string("11"));
-    QCOMPARE(puzzle.txtCurrentTotal.text, std::string("0"));
-    QCOMPARE(puzzle.txtTimer.text, std::string("00"));
-    QVERIFY(puzzle.Timer1.running());
-    QCOMPARE(puzzle.Timer1.interval, 1000);
-    QCOMPARE(visibleCells(puzzle), QString("NNN... GGG... OO..."));
-    for (int k = 1; k <= 6; ++k)
-        QVERIFY(!puzzle.txtAnswer[k].visible);
-    for (int j = 1; j <= 5; ++j)
-        QVERIFY(!puzzle.txtAnswerOp[j].visible);
-    QVERIFY(!puzzle.lblPeeked.visible);
-    QVERIFY(!puzzle.lblHint1.visible && !puzzle.lblHint2.visible && !puzzle.lblHint3.visible);
-    QVERIFY(!puzzle.lblDone.visible);
-    QCOMPARE(puzzle.cmdNumsFontSize[3], 14.0);
-    QCOMPARE(puzzle.cmdNumsFontSize[2], 10.0);
-    QCOMPARE(puzzle.cmdNumsFontSize[6], 10.0);
-}
-
-void TestLifecycle::countChanges_data()
-{
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("visible");
-    QTest::newRow("6 to 3") << 6 << 3 << "NNN... GGG... OO...";
-    QTest::newRow("3 to 6") << 3 << 6 << "NNNNNN GGGGGG OOOOO";
-    QTest::newRow("6 to 2") << 6 << 2 << "NN.... GG.... O....";
-    QTest::newRow("2 to 5") << 2 << 5 << "NNNNN. GGGGG. OOOO.";
-    QTest::newRow("same count again") << 4 << 4 << "NNNN.. GGGG.. OOO..";
-}
-
-void TestLifecycle::countChanges()
-{
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(QString, visible);
-    ScriptedDie die;
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, from));
-    die.push(puzzleFaces({6, 5, 4, 3, 2, 1}, to));
-    Puzzle puzzle(die);
-    puzzle.cmdNums_Click(static_cast<std::int16_t>(from));
-    // A number left in the row is cleared by the next puzzle.
-    puzzle.GuessNums[1] = 1;
-    puzzle.txtGuess[1].text = "1";
-    puzzle.cmdNums_Click(static_cast<std::int16_t>(to));
-    QCOMPARE(visibleCells(puzzle), visible);
-    QCOMPARE(int(puzzle.NumCount), to);
-    for (int i = 1; i <= 6; ++i) {
-        QCOMPARE(puzzle.txtGuess[i].text, std::string());
-        QCOMPARE(int(puzzle.GuessNums[i]), 0);
-        QCOMPARE(int(puzzle.Numbers[i]), i <= to ? 7 - i : 0);
-    }
-    for (int n = 2; n <= 6; ++n)
-        QCOMPARE(puzzle.cmdNumsFontSize[n], n == to ? 14.0 : 10.0);
-    QCOMPARE(die.left(), std::size_t(0));
-}
-
-void TestLifecycle::operatorsSurviveNewPuzzle()
-{
-    ScriptedDie die;
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 6));
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 2));
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 6));
-    Puzzle puzzle(die);
-    puzzle.cmdNums_Click(6);
-    puzzle.txtGuessOp[2].text = "X";
-    puzzle.txtGuessOp[5].text = " /";
-    puzzle.cmdNums_Click(2);
-    QCOMPARE(puzzle.txtGuessOp[2].text, std::string("X"));
-    QVERIFY(!puzzle.txtGuessOp[2].visible);
-    puzzle.cmdNums_Click(6);
-    QCOMPARE(puzzle.txtGuessOp[2].text, std::string("X"));
-    QCOMPARE(puzzle.txtGuessOp[5].text, std::string(" /"));
-    QVERIFY(puzzle.txtGuessOp[2].visible);
-}
-
-void TestLifecycle::newGameKeepsRevealedSolution()
-{
-    ScriptedDie die;
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3));
-    die.push(puzzleFaces({3, 3, 3, 4, 5, 6}, 3));
-    Puzzle puzzle(die);
-    puzzle.startFirstPuzzle();
-    // What "Answer" leaves behind.
-    puzzle.AnswersShown = true;
-    for (int k = 1; k <= 3; ++k)
-        puzzle.txtAnswer[k].visible = true;
-    puzzle.txtAnswerOp[1].visible = puzzle.txtAnswerOp[2].visible = true;
-    puzzle.lblPeeked.visible = true;
-
-    puzzle.cmdNew_Click();
-    QVERIFY(puzzle.AnswersShown);
-    QVERIFY(puzzle.txtAnswer[1].visible && puzzle.txtAnswerOp[2].visible);
-    QCOMPARE(puzzle.txtAnswer[2].text, std::string("3"));
-    QVERIFY(!puzzle.lblPeeked.visible);
-}
-
-void TestLifecycle::countButtonHidesRevealedSolution()
-{
-    ScriptedDie die;
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3));
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3));
-    Puzzle puzzle(die);
-    puzzle.startFirstPuzzle();
-    puzzle.AnswersShown = true;
-    puzzle.txtAnswer[2].visible = true;
-    puzzle.txtAnswerOp[1].visible = true;
-    puzzle.cmdNums_Click(3);
-    QVERIFY(!puzzle.AnswersShown);
-    QVERIFY(!puzzle.txtAnswer[2].visible);
-    QVERIFY(!puzzle.txtAnswerOp[1].visible);
-}
-
-void TestLifecycle::clock_data()
-{
-    QTest::addColumn<int>("start");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("first ticks") << 0 << QStringList{"1", "2", "3"};
-    QTest::newRow("cap alternates 9999 and 10000")
-        << 9998 << QStringList{"9999", "10000", "9999", "10000", "9999"};
-}
-
-void TestLifecycle::clock()
-{
-    QFETCH(int, start);
-    QFETCH(QStringList, shown);
-    ScriptedDie die;
-    Puzzle puzzle(die);
-    puzzle.ElapsedSecs = static_cast<std::int16_t>(start);
-    for (const QString &text : shown) {
-        puzzle.Timer1_Timer();
-        QCOMPARE(QString::fromStdString(puzzle.txtTimer.text), text);
+        // The target, the pool, and a hidden pool cell keeping the number drawn for it.
+        QCOMPARE(cellsOf(puzzle, Control::txtNumber, 0, 4), QString("11|4|2|5|6"));
+        QCOMPARE(textOf(puzzle, Control::txtTimer), QString("00"));
         QVERIFY(puzzle.Timer1.running());
         QCOMPARE(puzzle.Timer1.interval, 1000);
+        QCOMPARE(layout(puzzle), QString("xxx... xxx... xx... sLsss"));
+        QCOMPARE(cellsOf(puzzle, Control::txtAnswer, 1, 6, true), QString("......"));
+        QCOMPARE(cellsOf(puzzle, Control::txtAnswerOp, 1, 5, true), QString("....."));
+        for (Control label : { Control::lblPeeked, Control::lblHint1, Control::lblHint2,
+                 Control::lblHint3, Control::lblDone })
+            QVERIFY2(!shown(puzzle, { label, -1 })->visible, controlName({ label, -1 }).c_str());
+        QCOMPARE(checkPuzzleInvariants(puzzle), QString());
     }
-}
 
-void TestLifecycle::newPuzzleRestartsStoppedClock()
-{
-    ScriptedDie die;
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3));
-    die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3));
-    Puzzle puzzle(die);
-    puzzle.startFirstPuzzle();
-    puzzle.Timer1_Timer();
-    puzzle.Timer1_Timer();
-    puzzle.Timer1.disable(); // as a solve leaves it
-    const unsigned starts = puzzle.Timer1.starts;
-    puzzle.cmdNew_Click();
-    QVERIFY(puzzle.Timer1.running());
-    QVERIFY(puzzle.Timer1.starts != starts);
-    QCOMPARE(int(puzzle.ElapsedSecs), 0);
-    // The clock keeps showing the last value until the next tick.
-    QCOMPARE(puzzle.txtTimer.text, std::string("2"));
-    puzzle.Timer1_Timer();
-    QCOMPARE(puzzle.txtTimer.text, std::string("1"));
-}
+    void countChanges_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("visible");
+        QTest::newRow("6 to 3") << 6 << 3 << "xxx... xxx... xx... sLsss";
+        QTest::newRow("3 to 6") << 3 << 6 << "xxxxxx xxxxxx xxxxx ssssL";
+        QTest::newRow("6 to 2") << 6 << 2 << "xx.... xx.... x.... Lssss";
+        QTest::newRow("2 to 5") << 2 << 5 << "xxxxx. xxxxx. xxxx. sssLs";
+        QTest::newRow("same count again") << 4 << 4 << "xxxx.. xxxx.. xxx.. ssLss";
+    }
+
+    void countChanges()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, visible);
+        ScriptedDie die;
+        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, from));
+        die.push(puzzleFaces({ 6, 5, 4, 3, 2, 1 }, to));
+        Puzzle puzzle(die);
+        puzzle.chooseCount(static_cast<std::int16_t>(from));
+        placeNumber(puzzle, 1, 1); // the next puzzle clears the row
+        puzzle.chooseCount(static_cast<std::int16_t>(to));
+
+        QCOMPARE(layout(puzzle), visible);
+        QCOMPARE(cellsOf(puzzle, Control::txtNumber, 1, 6), QString("6|5|4|3|2|1"));
+        QCOMPARE(die.left(), std::size_t(0));
+        QCOMPARE(checkPuzzleInvariants(puzzle), QString());
+    }
+
+    // Operators in the row stay through new puzzles, also in gaps hidden for a
+    // while by a smaller count.
+    void operatorsSurviveNewPuzzle()
+    {
+        ScriptedDie die;
+        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 6));
+        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 2));
+        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 6));
+        Puzzle puzzle(die);
+        puzzle.chooseCount(6);
+        placeOperator(puzzle, 2, 4);
+        placeOperator(puzzle, 5, 3);
+        puzzle.chooseCount(2);
+        QCOMPARE(cellsOf(puzzle, Control::txtGuessOp, 1, 5), QString("|X||| /"));
+        QCOMPARE(cellsOf(puzzle, Control::txtGuessOp, 1, 5, true), QString("x...."));
+        puzzle.chooseCount(6);
+        QCOMPARE(cellsOf(puzzle, Control::txtGuessOp, 1, 5), QString("|X||| /"));
+        QCOMPARE(cellsOf(puzzle, Control::txtGuessOp, 1, 5, true), QString("xxxxx"));
+    }
+
+    // A solution revealed by "Answer" stays for the next puzzle of "New Game",
+    // showing that puzzle's solution; a count button hides it. Both forget the
+    // peek and the hints.
+    void revealedSolution_data()
+    {
+        QTest::addColumn<int>("count"); // 0: "New Game"
+        QTest::addColumn<QString>("answers");
+        QTest::newRow("New Game keeps it") << 0 << "xxx...";
+        QTest::newRow("a count button hides it") << 3 << "......";
+    }
+
+    void revealedSolution()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, answers);
+        ScriptedDie die;
+        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 3));
+        die.push({ 1, 1, 1 }); // the hint
+        die.push(puzzleFaces({ 3, 3, 3, 4, 5, 6 }, 3));
+        Puzzle puzzle(die);
+        puzzle.start();
+        showHint(puzzle);
+        toggleAnswer(puzzle);
+        if (count == 0)
+            puzzle.NewPuzzle();
+        else
+            puzzle.chooseCount(static_cast<std::int16_t>(count));
+
+        QCOMPARE(puzzle.AnswersShown, count == 0);
+        QCOMPARE(cellsOf(puzzle, Control::txtAnswer, 1, 6, true), answers);
+        QCOMPARE(cellsOf(puzzle, Control::txtAnswerOp, 1, 2, true), answers.left(2));
+        QCOMPARE(cellsOf(puzzle, Control::txtAnswer, 1, 3), QString("3|3|3"));
+        QVERIFY(!shown(puzzle, { Control::lblPeeked, -1 })->visible);
+        QVERIFY(!shown(puzzle, { Control::lblHint3, -1 })->visible);
+        QCOMPARE(textOf(puzzle, Control::lblHint3), QString("0"));
+    }
+
+    void clock_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("first ticks") << 0 << QStringList { "1", "2", "3" };
+        QTest::newRow("cap alternates 9999 and 10000")
+            << 9998 << QStringList { "9999", "10000", "9999", "10000", "9999" };
+    }
+
+    void clock()
+    {
+        QFETCH(int, start);
+        QFETCH(QStringList, shown);
+        ScriptedDie die;
+        Puzzle puzzle(die);
+        puzzle.ElapsedSecs = static_cast<std::int16_t>(start);
+        for (const QString &text : shown) {
+            puzzle.tick();
+            QCOMPARE(textOf(puzzle, Control::txtTimer), text);
+            QVERIFY(puzzle.Timer1.running());
+            QCOMPARE(puzzle.Timer1.interval, 1000);
+        }
+    }
+
+    void newPuzzleRestartsStoppedClock()
+    {
+        ScriptedDie die;
+        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 3)); // 1 + 2 + 3 = 6
+        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 3));
+        Puzzle puzzle(die);
+        puzzle.start();
+        puzzle.tick();
+        puzzle.tick();
+        placeNumber(puzzle, 1, 1);
+        placeNumber(puzzle, 2, 2);
+        QVERIFY(placeNumber(puzzle, 3, 3)); // solved: the clock stops
+        QVERIFY(!puzzle.Timer1.running());
+        const unsigned starts = puzzle.Timer1.starts;
+        puzzle.NewPuzzle();
+        QVERIFY(puzzle.Timer1.running());
+        QVERIFY(puzzle.Timer1.starts != starts);
+        QCOMPARE(int(puzzle.ElapsedSecs), 0);
+        QVERIFY(!puzzle.Done);
+        // The clock keeps showing its last second until the next tick.
+        QCOMPARE(textOf(puzzle, Control::txtTimer), QString("2"));
+        puzzle.tick();
+        QCOMPARE(textOf(puzzle, Control::txtTimer), QString("1"));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestLifecycle)
 #include "tst_lifecycle.moc"

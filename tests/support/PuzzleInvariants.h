@@ -1,100 +1,133 @@
 #pragma once
 
-#include "core/NumberText.h"
+#include "board/Shown.h"
 #include "core/Puzzle.h"
 
+#include <QMetaType>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
+
+Q_DECLARE_METATYPE(fw::Operator)
+
+// What control `index` of `kind` shows ("" when it keeps its laid-out text).
+inline QString textOf(const fw::Puzzle &p, fw::Control kind, int index = -1)
+{
+    const auto s = fw::shown(p, { kind, index });
+    return s && s->text ? QString::fromStdString(*s->text) : QString();
+}
+
+// Cells first..last of a control array: their texts joined by '|', or with
+// `visibility` one 'x' (visible) or '.' (hidden) per cell.
+inline QString cellsOf(
+    const fw::Puzzle &p, fw::Control kind, int first, int last, bool visibility = false)
+{
+    QStringList texts;
+    QString marks;
+    for (int i = first; i <= last; ++i) {
+        texts << textOf(p, kind, i);
+        marks += fw::shown(p, { kind, i })->visible ? 'x' : '.';
+    }
+    return visibility ? marks : texts.join('|');
+}
+
+// One step of a row, worked out here rather than by the game's code.
+inline long long stepValue(fw::Operator op, long long total, long long next)
+{
+    switch (op) {
+    case fw::Operator::Subtract:
+        return total - next;
+    case fw::Operator::Multiply:
+        return total * next;
+    case fw::Operator::Divide:
+        return total / next; // truncates toward zero
+    default:
+        return total + next;
+    }
+}
+
+inline std::vector<int> sorted(std::vector<int> values)
+{
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+// The hidden solution uses the puzzle's numbers, stays within 16 bits at
+// every step and makes the target, which is 1 or more.
+inline QString checkSolution(const fw::Puzzle &p)
+{
+    const int n = p.NumCount;
+    if (sorted({ p.Numbers.begin() + 1, p.Numbers.begin() + 1 + n })
+        != sorted({ p.AnswerNums.begin() + 1, p.AnswerNums.begin() + 1 + n }))
+        return QStringLiteral("the solution does not use the puzzle's numbers");
+    long long value = p.AnswerNums[1];
+    for (int k = 2; k <= n; ++k) {
+        if (p.AnswerOps[k - 1] == fw::Operator::None)
+            return QStringLiteral("solution operator %1 is missing").arg(k - 1);
+        value = stepValue(p.AnswerOps[k - 1], value, p.AnswerNums[k]);
+        if (value < std::numeric_limits<std::int16_t>::min()
+            || value > std::numeric_limits<std::int16_t>::max())
+            return QStringLiteral("the solution leaves 16 bits at step %1").arg(k);
+    }
+    if (value != p.Target || p.Target < 1)
+        return QStringLiteral("the solution makes %1, the target is %2").arg(value).arg(p.Target);
+    return {};
+}
 
 // What must hold after every move a player can make, whatever the moves.
 // Returns an empty text when all holds, else what broke.
 inline QString checkPuzzleInvariants(const fw::Puzzle &p)
 {
+    using fw::Control;
     const int n = p.NumCount;
     if (n < 2 || n > 6)
         return QStringLiteral("count %1 out of range").arg(n);
 
-    // Pool and row together hold exactly the puzzle's numbers.
+    // Pool and row together hold exactly the puzzle's numbers; hidden pool
+    // cells keep a drawn number, hidden row cells hold none.
     std::vector<int> expected;
     std::vector<int> held;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= 6; ++i) {
+        if (i > n) {
+            if (p.Numbers[i] != 0 || p.GuessNums[i] != 0 || !p.Pool[i])
+                return QStringLiteral("cell %1 beyond the count is not as dealt").arg(i);
+            continue;
+        }
         expected.push_back(p.Numbers[i]);
-        if (!p.txtNumber[i].text.empty())
-            held.push_back(fw::strictInt16(p.txtNumber[i].text).value_or(-1));
+        if (p.Pool[i])
+            held.push_back(*p.Pool[i]);
         if (p.GuessNums[i] > 0)
             held.push_back(p.GuessNums[i]);
     }
-    std::sort(expected.begin(), expected.end());
-    std::sort(held.begin(), held.end());
-    if (expected != held)
+    if (sorted(expected) != sorted(held))
         return QStringLiteral("pool and row do not hold the puzzle's numbers");
 
-    // Every row cell shows exactly its number, or nothing.
-    for (int i = 1; i <= 6; ++i) {
-        const std::string shown = p.GuessNums[i] > 0 ? fw::decimalText(p.GuessNums[i]) : std::string();
-        if (p.txtGuess[i].text != shown)
-            return QStringLiteral("row cell %1 shows '%2'").arg(i).arg(QString::fromStdString(p.txtGuess[i].text));
-        if (i > n && p.GuessNums[i] != 0)
-            return QStringLiteral("hidden row cell %1 holds a number").arg(i);
-    }
-
-    // The running total is the row's value, strictly left to right.
     long long total = p.GuessNums[1];
-    for (int i = 2; i <= n; ++i) {
-        if (p.GuessNums[i] < 1)
-            continue;
-        const std::string &op = p.txtGuessOp[i - 1].text;
-        if (op == "--")
-            total -= p.GuessNums[i];
-        else if (op == "X")
-            total *= p.GuessNums[i];
-        else if (op == " /")
-            total /= p.GuessNums[i];
-        else
-            total += p.GuessNums[i];
-    }
-    if (p.txtCurrentTotal.text != fw::decimalText(total))
+    for (int i = 2; i <= n; ++i)
+        if (p.GuessNums[i] > 0)
+            total = stepValue(p.GuessOps[i - 1], total, p.GuessNums[i]);
+    if (p.Total != total || textOf(p, Control::txtCurrentTotal) != QString::number(total))
         return QStringLiteral("total shows %1, the row makes %2")
-            .arg(QString::fromStdString(p.txtCurrentTotal.text))
+            .arg(textOf(p, Control::txtCurrentTotal))
             .arg(total);
 
-    // The hidden solution uses the puzzle's numbers and makes the target.
-    std::vector<int> answer;
-    long value = p.AnswerNums[1];
-    for (int k = 1; k <= n; ++k)
-        answer.push_back(p.AnswerNums[k]);
-    for (int k = 2; k <= n; ++k) {
-        switch (p.AnswerOps[k - 1]) {
-        case 1: value += p.AnswerNums[k]; break;
-        case 2: value -= p.AnswerNums[k]; break;
-        case 3: value *= p.AnswerNums[k]; break;
-        case 4: value /= p.AnswerNums[k]; break;
-        default: return QStringLiteral("operator code %1").arg(p.AnswerOps[k - 1]);
-        }
-    }
-    std::sort(answer.begin(), answer.end());
-    if (answer != expected)
-        return QStringLiteral("the solution does not use the puzzle's numbers");
-    if (value != p.Target || p.Target < 1 || p.txtNumber[0].text != fw::decimalText(p.Target))
-        return QStringLiteral("the solution makes %1, the target is %2").arg(value).arg(p.Target);
+    if (const QString broken = checkSolution(p); !broken.isEmpty())
+        return broken;
 
     // Exactly the cells in play are visible.
-    for (int i = 1; i <= 6; ++i) {
-        if (p.txtNumber[i].visible != (i <= n) || p.txtGuess[i].visible != (i <= n))
-            return QStringLiteral("visibility of pool or row cell %1").arg(i);
-        if (i <= 5 && p.txtGuessOp[i].visible != (i < n))
-            return QStringLiteral("visibility of operator cell %1").arg(i);
-    }
-    if (p.AnswersShown) {
-        for (int k = 1; k <= n; ++k)
-            if (!p.txtAnswer[k].visible)
-                return QStringLiteral("solution shown but cell %1 hidden").arg(k);
-    }
-    if (p.lblDone.visible && p.Timer1.enabled)
+    const QString inPlay = QString(n, 'x') + QString(6 - n, '.');
+    if (cellsOf(p, Control::txtNumber, 1, 6, true) != inPlay
+        || cellsOf(p, Control::txtGuess, 1, 6, true) != inPlay
+        || cellsOf(p, Control::txtGuessOp, 1, 5, true) != inPlay.mid(1))
+        return QStringLiteral("cells in play: %1").arg(inPlay);
+    if (p.AnswersShown
+        && (cellsOf(p, Control::txtAnswer, 1, n, true) != QString(n, 'x')
+            || cellsOf(p, Control::txtAnswerOp, 1, n - 1, true) != QString(n - 1, 'x')))
+        return QStringLiteral("solution shown with cells hidden");
+    if (p.Done && p.Timer1.enabled)
         return QStringLiteral("solved but the clock runs");
-    if (p.lblHint3.visible && p.lblHint3.text != fw::decimalText(p.HintsUsed))
-        return QStringLiteral("hint count shows %1").arg(QString::fromStdString(p.lblHint3.text));
     return {};
 }
