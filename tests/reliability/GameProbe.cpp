@@ -20,6 +20,7 @@
 // FIGUREWHEEL_PROBE_HOLD_MS=N keeps each celebration open N ms.
 #include "SolveByDrops.h"
 #include "app/Module1.h"
+#include "board/Shown.h"
 #include "shell/Startup.h"
 
 #include <QAbstractButton>
@@ -106,7 +107,7 @@ public:
         }
         if (m_mode.startsWith(QLatin1String("crash-at-"))) {
             // A real second on the real clock, then the solve.
-            waitFor([&] { return fw::lenientInt16(game.puzzle().txtTimer.text) >= 1; }, 10000,
+            waitFor([&] { return game.puzzle().ClockShown.value_or(0) >= 1; }, 10000,
                     QStringLiteral("the first tick"));
             solve(game);
             waitFor([] { return false; }, 60000, QStringLiteral("being killed"));
@@ -132,9 +133,10 @@ private:
     {
         const int before = m_celebrations;
         fwtest::solveByDrops(game);
-        if (!game.puzzle().lblDone.visible)
+        if (!game.puzzle().Done)
             giveUp(QStringLiteral("the row did not solve"));
-        say(QStringLiteral("solved at %1").arg(QString::fromStdString(game.puzzle().txtTimer.text)));
+        const auto clock = fw::shown(game.puzzle(), {fw::Control::txtTimer});
+        say(QStringLiteral("solved at %1").arg(QString::fromStdString(clock->text.value_or(""))));
         // The celebration (and any name window) come and go.
         waitFor([&] { return m_celebrations > before && !QApplication::activeModalWidget(); }, 30000,
                 QStringLiteral("the celebration"));
