@@ -94,6 +94,11 @@ void showOn(QWidget *widget, const Shown &shown, bool announceValue)
         changed.invisible = true;
         QAccessibleStateChangeEvent event(widget, changed);
         QAccessible::updateAccessibility(&event);
+        // A label that appears is read out: its text is its name.
+        if (shown.visible && qobject_cast<QLabel *>(widget)) {
+            QAccessibleEvent named(widget, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&named);
+        }
     }
 }
 

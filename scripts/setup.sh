@@ -26,6 +26,8 @@ test_packages=(
   xvfb xauth xdotool clang libclang-rt-14-dev util-linux
   # the desktop entry's and the software-centre entry's checkers
   desktop-file-utils appstream
+  # Qt's platform headers, for the test that listens as a screen reader would
+  qt6-base-private-dev
 )
 
 case ${1:-run} in

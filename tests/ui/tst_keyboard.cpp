@@ -16,8 +16,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <private/qguiapplication_p.h>
 
 using namespace fw;
 
@@ -92,11 +97,30 @@ struct Game {
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void init();
     void arrows_data();
     void arrows();
     void solveWithKeysAlone();
     void shortcuts();
+    void solveWithRealKeys();
 };
+
+void TestKeyboard::initTestCase()
+{
+    // Qt tells assistive technology anything only while the platform says a
+    // screen reader listens; here the test itself listens.
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    if (!platform)
+        QSKIP("needs a platform with accessibility (xcb)");
+    platform->setActive(true);
+}
+
+void TestKeyboard::init()
+{
+    // Every case starts from an empty settings store.
+    QFile::remove(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf");
+}
 
 void TestKeyboard::arrows_data()
 {
@@ -143,8 +167,6 @@ void TestKeyboard::arrows()
 void TestKeyboard::solveWithKeysAlone()
 {
     QAccessible::installUpdateHandler(recordEvent);
-    QAccessible::setActive(true);
-    qDebug() << "active" << QAccessible::isActive();
     g_events.clear();
     Game game;
     for (int n = 0; n < 3; ++n)
@@ -170,7 +192,6 @@ void TestKeyboard::solveWithKeysAlone()
     QCOMPARE(game.text("txtNumber(3)"), QString());
     QVERIFY(!game.held("txtNumber(3)"));
     QCOMPARE(game.focused(), QString("txtGuess(1)"));
-    for (const Event &e : g_events) qDebug() << e.type << e.name;
     QVERIFY(announced(QAccessible::ValueChanged, "txtCurrentTotal"));
 
     // An operator held over a number cell is refused, and the hand empties.
@@ -245,8 +266,6 @@ void TestKeyboard::shortcuts()
     Game game;
     // A hint shows solution cells, and a screen reader hears them appear.
     QAccessible::installUpdateHandler(recordEvent);
-    QAccessible::setActive(true);
-    qDebug() << "active" << QAccessible::isActive();
     g_events.clear();
     game.die.push({1, 6, 6});
     game.tabTo("cmdHint");
@@ -277,6 +296,68 @@ void TestKeyboard::shortcuts()
     game.key(Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!game.window.isVisible());
     QTRY_VERIFY(!help || !help->isVisible());
+}
+
+// A whole game with real key presses: xdotool types them on the X server,
+// so they come through the platform like a player's.
+void TestKeyboard::solveWithRealKeys()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("needs xdotool");
+    Game game;
+    game.window.Timer1_Timer(); // the clock reads at least 1 at the solve: a record
+    const auto press = [&](const QString &keys) {
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), QStringList{"key", "--delay", "30"} + keys.split(' ')), 0);
+        QTest::qWait(100); // let the X server's events arrive
+    };
+    // As many Tabs as the focus chain needs to reach the control, in one go.
+    const auto tabTo = [&](const QString &name) {
+        QStringList tabs;
+        for (QWidget *w = QApplication::focusWidget(); w->objectName() != name && tabs.size() < 60;) {
+            w = w->nextInFocusChain();
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                tabs << QStringLiteral("Tab");
+        }
+        if (!tabs.isEmpty())
+            press(tabs.join(' '));
+        QCOMPARE(game.focused(), name);
+    };
+    const auto move = [&](const QString &from, const QString &to) {
+        tabTo(from);
+        press(QStringLiteral("space"));
+        tabTo(to);
+        press(QStringLiteral("space"));
+    };
+
+    move("txtNumber(1)", "txtGuess(2)");
+    QCOMPARE(game.text("txtGuess(2)"), QString("4"));
+    // A number held over an operator cell is refused.
+    move("txtNumber(2)", "txtGuessOp(1)");
+    QCOMPARE(game.text("txtGuessOp(1)"), QString());
+    QCOMPARE(game.text("txtNumber(2)"), QString("2"));
+    // Escape puts back what is held.
+    tabTo("txtNumber(3)");
+    press(QStringLiteral("Return Escape"));
+    QVERIFY(!game.held("txtNumber(3)"));
+    move("txtNumber(3)", "txtGuess(1)");
+    move("txtOp(4)", "txtGuessOp(1)");
+    move("txtOp(1)", "txtGuessOp(2)");
+    QCOMPARE(game.text("txtCurrentTotal"), QString("20"));
+
+    QStringList opened;
+    std::function<void()> closeModal = [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened << modal->objectName();
+            modal->close();
+        }
+        if (opened.size() < 2)
+            QTimer::singleShot(100, closeModal);
+    };
+    QTimer::singleShot(100, closeModal);
+    move("txtNumber(2)", "txtGuess(3)");
+    QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
+    QTRY_COMPARE_WITH_TIMEOUT(opened, (QStringList{"frmHooray", "frmNewRecord"}), 15000);
+    QCOMPARE(game.store.read("Records", "BestTime"), game.text("txtTimer"));
 }
 
 QTEST_MAIN(TestKeyboard)
