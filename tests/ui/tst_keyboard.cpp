@@ -3,6 +3,7 @@
 // opens really open and are closed by the test. Also what a screen reader
 // is told along the way.
 #include "CountingSound.h"
+#include "ModalCloser.h"
 #include "board/Keyboard.h"
 #include "core/Puzzle.h"
 #include "mainwindow/FrmMain.h"
@@ -237,16 +238,8 @@ void TestKeyboard::solveWithKeysAlone()
     }
     QCOMPARE(game.text("txtCurrentTotal"), QString("20"));
 
-    QStringList opened;
-    std::function<void()> closeModal = [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            opened << modal->objectName();
-            modal->close();
-        }
-        if (opened.size() < 2)
-            QTimer::singleShot(20, closeModal);
-    };
-    QTimer::singleShot(20, closeModal);
+    ModalCloser closer;
+    closer.closeNext(2);
     game.tabTo("txtNumber(2)");
     game.key(Qt::Key_Space);
     game.tabTo("txtGuess(3)");
@@ -256,7 +249,7 @@ void TestKeyboard::solveWithKeysAlone()
     QCOMPARE(game.named("lblDone")->property("text").toString(), QString("!!!Way to go!!!"));
     QVERIFY(announced(QAccessible::NameChanged, "lblDone"));
     QVERIFY(announced(QAccessible::StateChanged, "lblDone"));
-    QTRY_COMPARE_WITH_TIMEOUT(opened, (QStringList{"frmHooray", "frmNewRecord"}), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(closer.names, (QStringList{"frmHooray", "frmNewRecord"}), 10000);
     QCOMPARE(game.store.read("Records", "BestTime"), QString("3"));
     QAccessible::installUpdateHandler(nullptr);
 }
@@ -344,19 +337,11 @@ void TestKeyboard::solveWithRealKeys()
     move("txtOp(1)", "txtGuessOp(2)");
     QCOMPARE(game.text("txtCurrentTotal"), QString("20"));
 
-    QStringList opened;
-    std::function<void()> closeModal = [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            opened << modal->objectName();
-            modal->close();
-        }
-        if (opened.size() < 2)
-            QTimer::singleShot(100, closeModal);
-    };
-    QTimer::singleShot(100, closeModal);
+    ModalCloser closer;
+    closer.closeNext(2);
     move("txtNumber(2)", "txtGuess(3)");
     QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
-    QTRY_COMPARE_WITH_TIMEOUT(opened, (QStringList{"frmHooray", "frmNewRecord"}), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(closer.names, (QStringList{"frmHooray", "frmNewRecord"}), 15000);
     QCOMPARE(game.store.read("Records", "BestTime"), game.text("txtTimer"));
 }
 

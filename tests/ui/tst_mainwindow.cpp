@@ -3,6 +3,7 @@
 // windows a solve opens really open and are closed by the test.
 #include "CountingSound.h"
 #include "DropEvents.h"
+#include "ModalCloser.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
@@ -62,27 +63,6 @@ struct Game {
     }
 };
 
-// Closes the next modal window that opens and reports what it showed.
-struct ModalCloser {
-    QStringList titles;
-    QStringList nameFields;
-    void closeNext(int count)
-    {
-        QTimer::singleShot(50, [this, count] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal) {
-                closeNext(count);
-                return;
-            }
-            titles << modal->windowTitle();
-            if (auto *name = modal->findChild<QLineEdit *>(QStringLiteral("txtName")))
-                nameFields << name->text();
-            modal->close();
-            if (count > 1)
-                closeNext(count - 1);
-        });
-    }
-};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // suite starts a virtual one) and xdotool presses, moves and releases the
 // pointer, so drags go through the platform's own drag and drop.
 #include "CountingSound.h"
+#include "ModalCloser.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
@@ -108,21 +109,13 @@ void TestRealMouse::solveWithTheMouse()
     drag("txtNumber(1)", "txtGuess(2)");
     drag("txtOp(1)", "txtGuessOp(2)");
 
-    QStringList opened;
-    std::function<void()> closeModal = [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            opened << modal->windowTitle();
-            modal->close();
-        }
-        if (opened.size() < 2)
-            QTimer::singleShot(100, closeModal);
-    };
-    QTimer::singleShot(100, closeModal);
+    ModalCloser closer;
+    closer.closeNext(2);
     drag("txtNumber(2)", "txtGuess(3)");
     QCOMPARE(text("txtCurrentTotal"), QString("22"));
     QVERIFY(window.findChild<QLabel *>("lblDone")->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(opened.size(), 2, 15000);
-    QCOMPARE(opened, (QStringList{"Congratulations!  You did it!", "Congratulations!"}));
+    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 2, 15000);
+    QCOMPARE(closer.titles, (QStringList{"Congratulations!  You did it!", "Congratulations!"}));
     QCOMPARE(store.read("Records", "BestTime"), text("txtTimer"));
     QVERIFY(records.gBestTime >= 1);
     m_window = nullptr;
