@@ -25,6 +25,19 @@ constexpr const char *paletteText(int index)
 
 constexpr char kHowMany[] = "How many numbers do you want?";
 
+// How a screen reader names a palette cell's operator.
+QString operatorWord(int paletteIndex)
+{
+    switch (paletteOperator(paletteIndex)) {
+    case Operator::Add: return QStringLiteral("plus");
+    case Operator::Subtract: return QStringLiteral("minus");
+    case Operator::Multiply: return QStringLiteral("times");
+    case Operator::Divide: return QStringLiteral("divide");
+    case Operator::None: break;
+    }
+    return {};
+}
+
 } // namespace
 
 std::span<const ui::ControlSpec> mainControls()
@@ -103,10 +116,7 @@ QString spokenName(ControlId id)
     case C::txtCurrentTotal: return QStringLiteral("Running total");
     case C::txtTimer: return QStringLiteral("Clock");
     case C::cmdNums: return QStringLiteral("%1 numbers").arg(n);
-    case C::txtOp: {
-        static const char *const names[] = {"minus", "plus", "", "divide", "times"};
-        return QStringLiteral("Operator %1, drag it into your guess").arg(QLatin1String(names[n]));
-    }
+    case C::txtOp: return QStringLiteral("Operator %1, drag it into your guess").arg(operatorWord(n));
     default: return {};
     }
 }
