@@ -3,6 +3,7 @@
 #include "ui/CellBox.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -16,6 +17,14 @@ namespace fw::ui {
 
 namespace {
 
+// A control inherits its parent's face; only a different one is set.
+void setFaceOf(QWidget *widget, const Face &face)
+{
+    const QFont font = gameFont(face.points, face.bold, face.italic);
+    if (font != widget->font())
+        widget->setFont(font);
+}
+
 QWidget *makeLabel(QWidget *parent, const ControlSpec &spec, const QString &text)
 {
     auto *label = new QLabel(text, parent);
@@ -25,18 +34,20 @@ QWidget *makeLabel(QWidget *parent, const ControlSpec &spec, const QString &text
     return label;
 }
 
-QWidget *makePicture(QWidget *parent, const ControlSpec &spec)
+// The picture is given at the size it is shown at (see scaledPicture) once
+// the label has its place; should the label be resized, QLabel scales it.
+QWidget *makePicture(QWidget *parent)
 {
     auto *picture = new QLabel(parent);
-    picture->setScaledContents(true); // QLabel scales smoothly
-    if (spec.resource)
-        picture->setPixmap(QPixmap(QString::fromLatin1(spec.resource)));
+    picture->setScaledContents(true);
     return picture;
 }
 
+// A text box lays its text out at once, so it gets its face before its text.
 QWidget *makeCell(QWidget *parent, const ControlSpec &spec, const QString &text)
 {
     auto *cell = new CellBox(spec.id, parent);
+    setFaceOf(cell, spec.face);
     cell->setText(text);
     cell->setAlignment(spec.align | Qt::AlignVCenter);
     cell->setDragSource(spec.dragSource);
@@ -70,7 +81,7 @@ QWidget *make(QWidget *parent, const ControlSpec &spec)
     case ControlKind::Button: return new QPushButton(text, parent);
     case ControlKind::Cell: return makeCell(parent, spec, text);
     case ControlKind::TextBox: return new QLineEdit(text, parent);
-    case ControlKind::Picture: return makePicture(parent, spec);
+    case ControlKind::Picture: return makePicture(parent);
     case ControlKind::Frame: return new QGroupBox(text, parent);
     case ControlKind::Line: return new QWidget(parent);
     case ControlKind::Toolbar: return makeToolbar(parent);
@@ -86,7 +97,10 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &spec, QPoint offset)
     QWidget *widget = make(parent, spec);
     widget->setObjectName(QString::fromStdString(spec.name ? spec.name : controlName(spec.id)));
     widget->setGeometry(twipsRect(spec.twips).translated(offset));
-    widget->setFont(gameFont(spec.face.points, spec.face.bold, spec.face.italic));
+    setFaceOf(widget, spec.face);
+    if (spec.kind == ControlKind::Picture && spec.resource)
+        static_cast<QLabel *>(widget)->setPixmap(
+            scaledPicture(QString::fromLatin1(spec.resource), widget->size(), widget->devicePixelRatioF()));
     if (spec.background.isValid())
         setBackground(widget, spec.background);
     if (spec.color.isValid())

@@ -1,21 +1,56 @@
 #include "ui/Fonts.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QtMath>
 
 namespace fw::ui {
 
-QFont gameFont(double points, bool bold, bool italic)
+namespace {
+
+// One QFont per size and style, shared by every control that shows it: a
+// face built anew for each control costs a lookup of its own when it is
+// first drawn, a shared one only once.
+QFont makeGameFont(int pixels, bool bold, bool italic)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                       QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(qMax(1, qRound(points * 4.0 / 3.0)));
+    font.setPixelSize(pixels);
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+// The GUI thread's only. Emptied as the application goes, so no face
+// outlives Qt's font machinery.
+QHash<int, QFont> &fontCache()
+{
+    static QHash<int, QFont> cache;
+    return cache;
+}
+
+void clearFontCache()
+{
+    fontCache().clear();
+}
+
+} // namespace
+
+QFont gameFont(double points, bool bold, bool italic)
+{
+    const int pixels = qMax(1, qRound(points * 4.0 / 3.0));
+    const int key = pixels * 4 + (bold ? 2 : 0) + (italic ? 1 : 0);
+    QHash<int, QFont> &cache = fontCache();
+    if (cache.isEmpty() && QCoreApplication::instance())
+        qAddPostRoutine(clearFontCache);
+    auto found = cache.constFind(key);
+    if (found == cache.cend())
+        found = cache.insert(key, makeGameFont(pixels, bold, italic));
+    return *found;
 }
 
 QFont defaultFont()
@@ -25,13 +60,17 @@ QFont defaultFont()
 
 void fitTextToWidth(QLabel *label)
 {
+    // The face as designed, unstretched; a text that fits keeps it, so the
+    // label shares its face with every other control of that size.
     QFont font = label->font();
-    font.setStretch(QFont::Unstretched);
-    const int needed = QFontMetrics(font).horizontalAdvance(label->text());
+    font.setStretch(QFont::AnyStretch);
+    const QString text = label->text();
     const int room = label->width() - 2 * label->margin();
+    const int needed = text.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(text);
     if (needed > room && needed > 0)
         font.setStretch(qMax(50, room * 100 / needed));
-    label->setFont(font);
+    if (font != label->font())
+        label->setFont(font);
 }
 
 void fitToText(QLabel *label)
