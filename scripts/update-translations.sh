@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Brings translations/*.ts up to date with the texts in the sources:
-#   update-translations.sh          adds new texts (unfinished, for a
+#   update-translations.sh [LANG]   adds new texts (unfinished, for a
 #                                   translator to fill in with Qt Linguist)
-#                                   and marks texts no longer used;
+#                                   and marks texts no longer used; a
+#                                   language code (nl) starts that language's
+#                                   file, translations/figurewheel_nl.ts;
 #   update-translations.sh --check  changes nothing: runs lupdate on copies
 #                                   and fails if any text is unfinished,
 #                                   empty or no longer used, so a new text
@@ -35,6 +37,9 @@ case ${1:-} in
   '')
     run_lupdate "${ts_files[@]}"
     ;;
+  [a-z][a-z] | [a-z][a-z][a-z] | [a-z][a-z]_[A-Z][A-Z])
+    run_lupdate "${ts_files[@]}" "translations/figurewheel_$1.ts"
+    ;;
   --check)
     tmp=$(mktemp -d)
     trap 'rm -rf "$tmp"' EXIT
@@ -66,7 +71,7 @@ case ${1:-} in
     [ "$failed" -eq 0 ]
     ;;
   *)
-    echo "usage: $0 [--check]" >&2
+    echo "usage: $0 [--check | LANGUAGE]" >&2
     exit 2
     ;;
 esac
