@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Beta version for testing only!</source>
-        <translation>Version bêta, rien que pour les tests&#xa0;!</translation>
+        <translation>Version bêta, réservée aux tests&#xa0;!</translation>
     </message>
     <message>
         <source>About Figurewheel</source>
