@@ -2,6 +2,7 @@
 #include "app/Module1.h"
 #include "shell/Startup.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     // The game's one face for everything, also what Qt draws on its own.
     QApplication::setFont(fw::ui::defaultFont());
+    fw::ui::installTranslations(QLocale::system());
 
     fw::Module1 module;
     module.records.gTimesPlayed = fw::readLaunchCount(module.store);

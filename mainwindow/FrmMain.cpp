@@ -70,7 +70,7 @@ protected:
 void showOn(QWidget *widget, const Shown &shown, bool announceValue)
 {
     if (shown.text) {
-        const QString text = QString::fromStdString(*shown.text);
+        const QString text = QCoreApplication::translate(ui::kTextContext, shown.text->c_str());
         if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text) {
             box->setText(text);
             if (announceValue) {
@@ -179,12 +179,12 @@ void FrmMain::buildMenu()
     menuBar()->setNativeMenuBar(false);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     const std::array<std::pair<const char *, const char *>, 3> entries{{
-        {"mnuBest", "Who's the Best?"},
-        {"mnuHelp", "How Do I Play?"},
-        {"mnuHelpAbout", "Who Wrote Figurewheel?"},
+        {"mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?")},
+        {"mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?")},
+        {"mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?")},
     }};
     for (const auto &[name, caption] : entries)
-        menuBar()->addAction(QString::fromUtf8(caption))->setObjectName(QString::fromLatin1(name));
+        menuBar()->addAction(QCoreApplication::translate(ui::kTextContext, caption))->setObjectName(QString::fromLatin1(name));
 }
 
 void FrmMain::buildLayout()

@@ -5,6 +5,8 @@
 #include "core/Operator.h"
 #include "ui/Colors.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace fw {
@@ -23,16 +25,23 @@ constexpr const char *paletteText(int index)
     return rowText(paletteOperator(index)).data();
 }
 
-constexpr char kHowMany[] = "How many numbers do you want?";
+constexpr char kHowMany[] = QT_TRANSLATE_NOOP("Figurewheel", "How many numbers do you want?");
+
+// The closing messages come from the board as English texts; the window shows
+// them translated (FrmMain's showOn), so they are marked for translation here.
+[[maybe_unused]] constexpr const char *kClosingTexts[] = {
+    QT_TRANSLATE_NOOP("Figurewheel", "!!!Way to go!!!"),
+    QT_TRANSLATE_NOOP("Figurewheel", "You're done!"),
+};
 
 // How a screen reader names a palette cell's operator.
 QString operatorWord(int paletteIndex)
 {
     switch (paletteOperator(paletteIndex)) {
-    case Operator::Add: return QStringLiteral("plus");
-    case Operator::Subtract: return QStringLiteral("minus");
-    case Operator::Multiply: return QStringLiteral("times");
-    case Operator::Divide: return QStringLiteral("divide");
+    case Operator::Add: return QCoreApplication::translate("Figurewheel", "plus");
+    case Operator::Subtract: return QCoreApplication::translate("Figurewheel", "minus");
+    case Operator::Multiply: return QCoreApplication::translate("Figurewheel", "times");
+    case Operator::Divide: return QCoreApplication::translate("Figurewheel", "divide");
     case Operator::None: break;
     }
     return {};
@@ -49,13 +58,13 @@ std::span<const ui::ControlSpec> mainControls()
     ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 3}, .twips = {600, 0, 492, 372}, .text = "3", .face = {13.8}, .tab = 40},
     ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 2}, .twips = {120, 0, 492, 372}, .text = "2", .face = {13.8}, .tab = 39},
     ui::ControlSpec{.kind = Toolbar, .id = {C::Toolbar1}, .twips = {0, 0, 9504, 504}},
-    ui::ControlSpec{.kind = Button, .id = {C::cmdHoorayTest}, .twips = {7920, 2160, 1095, 495}, .text = "Hooray", .hidden = true, .tab = 38},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdHoorayTest}, .twips = {7920, 2160, 1095, 495}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Hooray"), .hidden = true, .tab = 38},
     ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 4}, .twips = {6360, 1200, 315, 345}, .text = paletteText(4), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 37},
     ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 3}, .twips = {6360, 1560, 315, 345}, .text = paletteText(3), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 36},
     ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 0}, .twips = {6000, 1560, 315, 345}, .text = paletteText(0), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 35},
     ui::ControlSpec{.kind = Cell, .id = {C::txtOp, 1}, .twips = {6000, 1200, 315, 345}, .text = paletteText(1), .face = kOperatorFace, .background = ui::kRed, .dragSource = true, .tab = 34},
-    ui::ControlSpec{.kind = Button, .id = {C::cmdHint}, .twips = {240, 5160, 1095, 495}, .text = "Hint", .tab = 33},
-    ui::ControlSpec{.kind = Button, .id = {C::cmdAnswers}, .twips = {240, 4680, 1095, 495}, .text = "Answer", .tab = 32},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdHint}, .twips = {240, 5160, 1095, 495}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Hint"), .tab = 33},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdAnswers}, .twips = {240, 4680, 1095, 495}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Answer"), .tab = 32},
     ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 1}, .twips = {1800, 4680, 375, 495}, .text = "3", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 31},
     ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 2}, .twips = {2925, 4680, 375, 495}, .text = "1", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 30},
     ui::ControlSpec{.kind = Cell, .id = {C::txtAnswer, 3}, .twips = {4080, 4680, 375, 495}, .text = "2", .face = kNumberFace, .background = ui::kBlue, .color = ui::kLightYellow, .tab = 29},
@@ -87,17 +96,17 @@ std::span<const ui::ControlSpec> mainControls()
     ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 2}, .twips = {3000, 1440, 375, 495}, .text = "3", .face = kNumberFace, .background = ui::kGreen, .dragSource = true, .dropTarget = true, .tab = 3},
     ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 1}, .twips = {3480, 1200, 375, 495}, .text = "5", .face = kNumberFace, .background = ui::kYellow, .dragSource = true, .dropTarget = true, .tab = 2},
     ui::ControlSpec{.kind = Cell, .id = {C::txtNumber, 0}, .twips = {8040, 1200, 1335, 495}, .text = "  67", .face = {24, true}, .background = ui::kLightGrey, .dropTarget = true, .tab = 1},
-    ui::ControlSpec{.kind = Button, .id = {C::cmdNew}, .twips = {240, 720, 1095, 495}, .text = "New Game", .background = ui::kInactiveBorder, .tab = 0},
-    ui::ControlSpec{.kind = StatusBar, .id = {C::sbStatusBar}, .twips = {0, 6372, 9504, 276}, .text = "Welcome to Figurewheel! Make the target and beat the clock. - Fig W."},
-    ui::ControlSpec{.kind = Frame, .id = {C::Frame2}, .twips = {1560, 3120, 6495, 1095}, .text = "Your Guess", .background = ui::kLightYellow},
-    ui::ControlSpec{.kind = Label, .id = {C::Label2}, .twips = {8040, 600, 1452, 372}, .text = "To make this", .face = {13.8, true}, .color = ui::kRed},
-    ui::ControlSpec{.kind = Label, .id = {C::Label1}, .twips = {3360, 600, 2652, 372}, .text = "Combine these", .face = {12, true}, .color = ui::kRed},
+    ui::ControlSpec{.kind = Button, .id = {C::cmdNew}, .twips = {240, 720, 1095, 495}, .text = QT_TRANSLATE_NOOP("Figurewheel", "New Game"), .background = ui::kInactiveBorder, .tab = 0},
+    ui::ControlSpec{.kind = StatusBar, .id = {C::sbStatusBar}, .twips = {0, 6372, 9504, 276}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Welcome to Figurewheel! Make the target and beat the clock. - Fig W.")},
+    ui::ControlSpec{.kind = Frame, .id = {C::Frame2}, .twips = {1560, 3120, 6495, 1095}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Your Guess"), .background = ui::kLightYellow},
+    ui::ControlSpec{.kind = Label, .id = {C::Label2}, .twips = {8040, 600, 1452, 372}, .text = QT_TRANSLATE_NOOP("Figurewheel", "To make this"), .face = {13.8, true}, .color = ui::kRed},
+    ui::ControlSpec{.kind = Label, .id = {C::Label1}, .twips = {3360, 600, 2652, 372}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Combine these"), .face = {12, true}, .color = ui::kRed},
     ui::ControlSpec{.kind = Label, .id = {C::lblDone}, .twips = {1680, 2160, 4812, 852}, .text = "!Way to go!", .face = {24, true, true}, .color = ui::kDarkGreen, .hidden = true},
     ui::ControlSpec{.kind = Label, .id = {C::lblHint3}, .twips = {3960, 5280, 855, 495}, .text = "1", .face = kHintFace, .color = ui::kNavy, .align = Qt::AlignHCenter},
-    ui::ControlSpec{.kind = Label, .id = {C::lblHint2}, .twips = {4800, 5280, 1095, 375}, .text = "hints", .face = kHintFace, .color = ui::kNavy},
-    ui::ControlSpec{.kind = Label, .id = {C::lblHint1}, .twips = {1800, 5280, 2175, 375}, .text = "You've used", .face = kHintFace, .color = ui::kNavy},
-    ui::ControlSpec{.kind = Label, .id = {C::lblPeeked}, .twips = {5520, 6360, 3975, 735}, .text = "You peeked!", .face = {24, true, true}, .color = ui::kDarkRed},
-    ui::ControlSpec{.kind = Picture, .id = {C::Image1}, .twips = {0, 0, 9612, 7212}, .resource = ":/pictures/background.bmp", .spoken = "Background picture"},
+    ui::ControlSpec{.kind = Label, .id = {C::lblHint2}, .twips = {4800, 5280, 1095, 375}, .text = QT_TRANSLATE_NOOP("Figurewheel", "hints"), .face = kHintFace, .color = ui::kNavy},
+    ui::ControlSpec{.kind = Label, .id = {C::lblHint1}, .twips = {1800, 5280, 2175, 375}, .text = QT_TRANSLATE_NOOP("Figurewheel", "You've used"), .face = kHintFace, .color = ui::kNavy},
+    ui::ControlSpec{.kind = Label, .id = {C::lblPeeked}, .twips = {5520, 6360, 3975, 735}, .text = QT_TRANSLATE_NOOP("Figurewheel", "You peeked!"), .face = {24, true, true}, .color = ui::kDarkRed},
+    ui::ControlSpec{.kind = Picture, .id = {C::Image1}, .twips = {0, 0, 9612, 7212}, .resource = ":/pictures/background.bmp", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "Background picture")},
     };
     return kControls;
 }
@@ -107,16 +116,22 @@ QString spokenName(ControlId id)
     const int n = id.index;
     switch (id.kind) {
     case C::txtNumber:
-        return n == 0 ? QStringLiteral("Target") : QStringLiteral("Number %1 of the pool").arg(n);
-    case C::txtGuess: return QStringLiteral("Your guess, cell %1").arg(n);
-    case C::txtGuessOp: return QStringLiteral("Operator between cells %1 and %2").arg(n).arg(n + 1);
-    case C::txtAnswer: return QStringLiteral("Solution, cell %1").arg(n);
+        return n == 0 ? QCoreApplication::translate("Figurewheel", "Target")
+                      : QCoreApplication::translate("Figurewheel", "Number %1 of the pool").arg(n);
+    case C::txtGuess: return QCoreApplication::translate("Figurewheel", "Your guess, cell %1").arg(n);
+    case C::txtGuessOp:
+        return QCoreApplication::translate("Figurewheel", "Operator between cells %1 and %2").arg(n).arg(n + 1);
+    case C::txtAnswer: return QCoreApplication::translate("Figurewheel", "Solution, cell %1").arg(n);
     case C::txtAnswerOp:
-        return QStringLiteral("Solution, operator between cells %1 and %2").arg(n).arg(n + 1);
-    case C::txtCurrentTotal: return QStringLiteral("Running total");
-    case C::txtTimer: return QStringLiteral("Clock");
-    case C::cmdNums: return QStringLiteral("%1 numbers").arg(n);
-    case C::txtOp: return QStringLiteral("Operator %1, drag it into your guess").arg(operatorWord(n));
+        return QCoreApplication::translate("Figurewheel", "Solution, operator between cells %1 and %2")
+            .arg(n)
+            .arg(n + 1);
+    case C::txtCurrentTotal: return QCoreApplication::translate("Figurewheel", "Running total");
+    case C::txtTimer: return QCoreApplication::translate("Figurewheel", "Clock");
+    case C::cmdNums: return QCoreApplication::translate("Figurewheel", "%1 numbers").arg(n);
+    case C::txtOp:
+        return QCoreApplication::translate("Figurewheel", "Operator %1, drag it into your guess")
+            .arg(operatorWord(n));
     default: return {};
     }
 }

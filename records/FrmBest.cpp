@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace fw {
@@ -19,7 +20,7 @@ constexpr ui::Face kFace{24, true, true};
 
 // "seconds" covers the time's right edge.
 const std::array kControls{
-    ui::ControlSpec{.name = "Label1", .twips = {2880, 1440, 2055, 615}, .text = "seconds", .face = kFace, .color = ui::kDarkRed},
+    ui::ControlSpec{.name = "Label1", .twips = {2880, 1440, 2055, 615}, .text = QT_TRANSLATE_NOOP("Figurewheel", "seconds"), .face = kFace, .color = ui::kDarkRed},
     ui::ControlSpec{.name = "lblBestTime", .twips = {1680, 1440, 1215, 615}, .text = "00", .face = kFace, .color = ui::kDarkRed},
     ui::ControlSpec{.name = "lblBestPlayer", .twips = {120, 600, 5415, 495}, .text = "Me", .face = kFace, .color = ui::kDarkRed},
 };
@@ -29,7 +30,7 @@ const std::array kControls{
 FrmBest::FrmBest(const Records &records, QWidget *parent)
     : QDialog(parent)
 {
-    setUpRecordWindow(*this, QStringLiteral("frmBest"), QStringLiteral("Who's Best?"), ui::twipsSize(5796, 3288));
+    setUpRecordWindow(*this, QStringLiteral("frmBest"), QCoreApplication::translate("Figurewheel", "Who's Best?"), ui::twipsSize(5796, 3288));
     ui::setBackground(this, ui::kDarkBlue);
     const auto controls = ui::buildControls(this, kControls);
 

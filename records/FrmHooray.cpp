@@ -7,6 +7,7 @@
 #include "ui/Placing.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMovie>
 #include <QTimer>
@@ -26,8 +27,8 @@ using enum ui::ControlKind;
 // which shows through its transparent parts.
 const std::array kControls{
     ui::ControlSpec{.kind = Line, .name = "MMControl1", .twips = {3000, 360, 3540, 615}, .hidden = true},
-    ui::ControlSpec{.kind = Picture, .name = "DXAnimatedGIF1", .twips = {960, 1560, 1812, 972}, .spoken = "Dancers celebrating your solve"},
-    ui::ControlSpec{.kind = Picture, .name = "Image1", .twips = {120, 120, 3324, 2532}, .resource = ":/pictures/hooray.gif", .spoken = "A sun rising behind green hills"},
+    ui::ControlSpec{.kind = Picture, .name = "DXAnimatedGIF1", .twips = {960, 1560, 1812, 972}, .spoken = QT_TRANSLATE_NOOP("Figurewheel", "Dancers celebrating your solve")},
+    ui::ControlSpec{.kind = Picture, .name = "Image1", .twips = {120, 120, 3324, 2532}, .resource = ":/pictures/hooray.gif", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "A sun rising behind green hills")},
 };
 
 } // namespace
@@ -37,7 +38,7 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
     , m_sound(sound)
 {
     setUpRecordWindow(*this, QStringLiteral("frmHooray"),
-        QStringLiteral("Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
+        QCoreApplication::translate("Figurewheel", "Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
     const auto controls = ui::buildControls(this, kControls);
 
     // The animation plays stretched to its rectangle; a missing or broken

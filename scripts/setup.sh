@@ -12,8 +12,11 @@ run_packages=(
   # files also look for OpenGL's headers)
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libqt6opengl6-dev
-  # run: the X11 platform plugin, image formats, sound, a sans-serif face
-  qt6-qpa-plugins libqt6multimedia6 fonts-liberation2
+  # the translations' build: Qt's CMake functions for them, lupdate and lrelease
+  qt6-tools-dev qt6-l10n-tools
+  # run: the X11 platform plugin, image formats, sound, a sans-serif face,
+  # Qt's own texts in the player's language
+  qt6-qpa-plugins libqt6multimedia6 fonts-liberation2 qt6-translations-l10n
 )
 package_packages=(
   # CPack's Debian generator (dpkg-shlibdeps, file) and Debian's package checker

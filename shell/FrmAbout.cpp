@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -20,10 +21,10 @@ using ui::Fit;
 
 // An etched separator is a grey line with a white one just beneath it.
 const std::array kControls{
-    ui::ControlSpec{.kind = Picture, .name = "picIcon", .twips = {240, 240, 432, 432}, .background = ui::kLightGrey, .spoken = "Figurewheel pinwheel"},
-    ui::ControlSpec{.kind = Button, .name = "cmdOK", .twips = {4245, 3000, 1467, 345}, .text = "OK"},
+    ui::ControlSpec{.kind = Picture, .name = "picIcon", .twips = {240, 240, 432, 432}, .background = ui::kLightGrey, .spoken = QT_TRANSLATE_NOOP("Figurewheel", "Figurewheel pinwheel")},
+    ui::ControlSpec{.kind = Button, .name = "cmdOK", .twips = {4245, 3000, 1467, 345}, .text = QT_TRANSLATE_NOOP("Figurewheel", "OK")},
     ui::ControlSpec{.name = "Label1", .twips = {240, 3120, 2412, 252}, .text = kSupportAddress},
-    ui::ControlSpec{.name = "lblDescription", .twips = {1050, 1125, 4092, 1170}, .text = "Beta version for testing only!", .color = ui::kBlack, .fit = Fit::None},
+    ui::ControlSpec{.name = "lblDescription", .twips = {1050, 1125, 4092, 1170}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Beta version for testing only!"), .color = ui::kBlack, .fit = Fit::None},
     ui::ControlSpec{.name = "lblTitle", .twips = {1050, 240, 4092, 480}, .text = "Figurewheel!", .face = {18, true}, .color = ui::kBlack},
     ui::ControlSpec{.kind = Line, .name = "Line1(1)", .twips = {225, 2430, 5432, 15}, .background = ui::kGrey},
     ui::ControlSpec{.kind = Line, .name = "Line1(0)", .twips = {240, 2445, 5417, 30}, .background = ui::kWhite},
@@ -45,7 +46,7 @@ void FrmAbout::layOut()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About Figurewheel"));
+    setWindowTitle(QCoreApplication::translate("Figurewheel", "About Figurewheel"));
     setFont(ui::defaultFont());
     setSizeGripEnabled(false);
     setFixedSize(ui::twipsSize(5868, 3684));

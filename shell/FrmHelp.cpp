@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 
 namespace fw {
@@ -56,14 +57,15 @@ void FrmHelp::layOut()
 {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("How do I play Figurewheel?"));
+    setWindowTitle(QCoreApplication::translate("Figurewheel", "How do I play Figurewheel?"));
     setFont(ui::defaultFont());
     resize(ui::twipsSize(9732, 6984));
     ui::buildControl(this, {.kind = ui::ControlKind::Picture, .name = "Image1", .twips = {120, 120, 9612, 6732},
                             .resource = ":/pictures/help.bmp",
-                            .spoken = "How to play: choose how many numbers, drag numbers and operators into "
-                                      "your guess until it matches the target, and use Answer or Hint when "
-                                      "you are stuck"});
+                            .spoken = QT_TRANSLATE_NOOP("Figurewheel",
+                                "How to play: choose how many numbers, drag numbers and operators into "
+                                "your guess until it matches the target, and use Answer or Hint when "
+                                "you are stuck")});
 }
 
 void showHelp(QWidget *owner)

@@ -22,7 +22,7 @@ using ui::Fit;
 
 // Places are in the window's coordinates; the controls live in the frame.
 const std::array kControls{
-    ui::ControlSpec{.kind = Picture, .name = "Image2", .twips = {240, 1320, 2760, 2172}, .resource = ":/pictures/splash.bmp", .spoken = "A sailor looking out to sea"},
+    ui::ControlSpec{.kind = Picture, .name = "Image2", .twips = {240, 1320, 2760, 2172}, .resource = ":/pictures/splash.bmp", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "A sailor looking out to sea")},
     ui::ControlSpec{.name = "Quillmere", .twips = {2160, 480, 3384, 552}, .text = "Figurewheel!", .face = {24, true, true}, .fit = Fit::ToText},
     ui::ControlSpec{.name = "lblPlatform", .twips = {3360, 1680, 3000, 360}, .text = kAuthorLine, .face = {13.8, true}, .align = Qt::AlignRight, .fit = Fit::ToText},
     ui::ControlSpec{.name = "lblVersion", .twips = {3360, 2280, 1488, 300}, .text = "Test Version", .face = {12, true}, .align = Qt::AlignRight, .fit = Fit::ToText},

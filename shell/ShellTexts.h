@@ -1,11 +1,14 @@
 #pragma once
 
-// The texts that name the game's author and maker. Both are invented.
+#include <QtGlobal>
+
+// The texts that name the game's author and maker. Both are invented. The
+// windows show them translated; the address stays as it is.
 namespace fw {
 
-inline constexpr char kAuthorLine[] = "from Fig Wheeler";
-inline constexpr char kMakersNotice[] = "Copyright 2001 Figurewheel Games";
+inline constexpr char kAuthorLine[] = QT_TRANSLATE_NOOP("Figurewheel", "from Fig Wheeler");
+inline constexpr char kMakersNotice[] = QT_TRANSLATE_NOOP("Figurewheel", "Copyright 2001 Figurewheel Games");
 inline constexpr char kSupportAddress[] = "comments@figurewheel.example";
-inline constexpr char kInvitation[] = "Fig Wheeler would love to hear what you think!";
+inline constexpr char kInvitation[] = QT_TRANSLATE_NOOP("Figurewheel", "Fig Wheeler would love to hear what you think!");
 
 } // namespace fw

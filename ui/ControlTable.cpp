@@ -6,6 +6,7 @@
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -23,6 +24,11 @@ void setFaceOf(QWidget *widget, const Face &face)
     const QFont font = gameFont(face.points, face.bold, face.italic);
     if (font != widget->font())
         widget->setFont(font);
+}
+
+QString translated(const char *source)
+{
+    return QCoreApplication::translate(kTextContext, source);
 }
 
 QWidget *makeLabel(QWidget *parent, const ControlSpec &spec, const QString &text)
@@ -75,7 +81,7 @@ QWidget *makeStatusBar(QWidget *parent, const QString &text)
 
 QWidget *make(QWidget *parent, const ControlSpec &spec)
 {
-    const QString text = QString::fromUtf8(spec.text);
+    const QString text = translated(spec.text);
     switch (spec.kind) {
     case ControlKind::Label: return makeLabel(parent, spec, text);
     case ControlKind::Button: return new QPushButton(text, parent);
@@ -106,9 +112,9 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &spec, QPoint offset)
     if (spec.color.isValid())
         setTextColor(widget, spec.color);
     if (spec.tip)
-        widget->setToolTip(QString::fromUtf8(spec.tip));
+        widget->setToolTip(translated(spec.tip));
     if (spec.spoken)
-        widget->setAccessibleName(QString::fromUtf8(spec.spoken));
+        widget->setAccessibleName(translated(spec.spoken));
     if (spec.hidden)
         widget->hide();
     if (auto *label = qobject_cast<QLabel *>(widget); label && spec.kind == ControlKind::Label) {

@@ -13,7 +13,15 @@ class QWidget;
 
 // Every window is built from a table of its controls, listed front to back:
 // the first one listed covers those after it.
+//
+// A control's text, tooltip and spoken name are shown translated: tables mark
+// them QT_TRANSLATE_NOOP("Figurewheel", "..."), the one context of all the
+// game's texts, and the builder looks them up there. Numbers and operators
+// are left unmarked and show as written.
 namespace fw::ui {
+
+// The translation context of every text the game shows or speaks.
+inline constexpr char kTextContext[] = "Figurewheel";
 
 enum class ControlKind : std::uint8_t {
     Label,     // text on a see-through background

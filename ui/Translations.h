@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The game's texts are written in English; German and French translations
+// travel inside the program as resources under ":/i18n".
+namespace fw::ui {
+
+// Installs the game's translation, and Qt's own for what Qt draws itself,
+// for the first of the locale's interface languages the game is translated
+// into. English, or no language at all (the C locale), installs nothing:
+// the game then shows its texts as written. Returns the language installed,
+// such as "de", or an empty string. Call it once the application exists.
+QString installTranslations(const QLocale &locale);
+
+// Removes what installTranslations installed, so the texts are English again.
+void removeTranslations();
+
+} // namespace fw::ui
