@@ -2,7 +2,7 @@
 // control has the focus, as they do for a player, and the windows a solve
 // opens really open and are closed by the test. Also what a screen reader
 // is told along the way.
-#include "CountingSound.h"
+#include "MainGame.h"
 #include "ModalCloser.h"
 #include "board/Keyboard.h"
 #include "core/Puzzle.h"
@@ -29,9 +29,6 @@ using namespace fw;
 
 namespace {
 
-// Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
-const std::vector<int> kFirstPuzzle{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-
 struct Event {
     QAccessible::Event type;
     QString name;
@@ -53,32 +50,17 @@ bool announced(QAccessible::Event type, const QString &name)
                        [&](const Event &e) { return e.type == type && e.name == name; });
 }
 
-struct Game {
-    ScriptedDie die;
-    IniSettingsStore store;
-    Records records;
-    CountingSound sound;
-    FrmMain window{die, store, records, sound};
-
+// The main window, active, with the focus on "New Game".
+struct Game : MainGame {
     Game()
     {
-        die.push(kFirstPuzzle);
-        window.Form_Load();
-        window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
             qFatal("the main window did not become active");
         named("cmdNew")->setFocus(Qt::OtherFocusReason);
     }
-    QWidget *named(const QString &name) const
-    {
-        auto *widget = window.findChild<QWidget *>(name);
-        if (!widget)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
-    }
+    QWidget *named(const QString &name) const { return cell<QWidget>(name); }
     QString focused() const { return QApplication::focusWidget()->objectName(); }
-    QString text(const QString &name) const { return static_cast<QLineEdit *>(named(name))->text(); }
     bool held(const QString &name) const { return static_cast<ui::CellBox *>(named(name))->isHeld(); }
     void key(int key, Qt::KeyboardModifiers modifiers = {})
     {

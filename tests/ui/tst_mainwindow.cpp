@@ -1,8 +1,8 @@
 // The main window driven the way a player drives it: drops arrive as drop
 // events on the cells, presses as mouse presses, buttons are clicked, and the
 // windows a solve opens really open and are closed by the test.
-#include "CountingSound.h"
 #include "DropEvents.h"
+#include "MainGame.h"
 #include "ModalCloser.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
@@ -20,30 +20,8 @@ using namespace fw;
 
 namespace {
 
-// Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
-const std::vector<int> kFirstPuzzle{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-
-struct Game {
-    ScriptedDie die;
-    IniSettingsStore store;
-    Records records;
-    CountingSound sound;
-    FrmMain window{die, store, records, sound};
-
-    explicit Game(const std::vector<int> &faces = kFirstPuzzle)
-    {
-        die.push(faces);
-        window.Form_Load();
-        window.show();
-    }
-    template <typename T = QLineEdit> T *cell(const QString &name)
-    {
-        auto *widget = window.findChild<T *>(name);
-        if (!widget)
-            qFatal("no control named %s", qPrintable(name));
-        return widget;
-    }
-    QString text(const QString &name) { return cell(name)->text(); }
+struct Game : MainGame {
+    using MainGame::MainGame;
     QTimer *timer(const char *name) { return window.findChild<QTimer *>(QString::fromLatin1(name)); }
     bool drop(const QString &target, const QString &source) { return dropCell(cell(target), source); }
     void press(const QString &name, Qt::MouseButton button = Qt::LeftButton)
