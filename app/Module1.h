@@ -16,7 +16,7 @@ namespace fw {
 struct Module1 {
     ClockDie die;
     IniSettingsStore store;
-    EffectSoundPlayer sound;
+    ModuleSoundPlayer sound;
     Records records;
     QPointer<FrmMain> gMainForm;
 

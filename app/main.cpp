@@ -2,17 +2,17 @@
 #include "app/Module1.h"
 #include "shell/Startup.h"
 #include "ui/Fonts.h"
+#include "ui/Pictures.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Figurewheel"));
     QApplication::setDesktopFileName(QStringLiteral("figurewheel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    QApplication::setWindowIcon(fw::ui::windowIcon());
     // The game's one face for everything, also what Qt draws on its own.
     QApplication::setFont(fw::ui::defaultFont());
     fw::ui::installTranslations(QLocale::system());

@@ -14,9 +14,9 @@
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
 #include "ui/Fonts.h"
+#include "ui/Pictures.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMovie>
 #include <QTimer>
 
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Figurewheel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    QApplication::setWindowIcon(fw::ui::windowIcon());
     QApplication::setFont(fw::ui::defaultFont());
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
 

@@ -191,7 +191,6 @@ void FrmMain::buildLayout()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Figurewheel"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ui::defaultFont());

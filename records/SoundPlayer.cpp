@@ -2,33 +2,70 @@
 
 #include "records/MediaFiles.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
+#include <QLibrary>
 
 namespace fw {
 
-EffectSoundPlayer::EffectSoundPlayer()
-    : m_effect(std::make_unique<QSoundEffect>())
+ModuleSoundPlayer::ModuleSoundPlayer()
+    : ModuleSoundPlayer(moduleDirs())
 {
 }
 
-EffectSoundPlayer::~EffectSoundPlayer() = default;
+ModuleSoundPlayer::ModuleSoundPlayer(QStringList dirs)
+    : m_dirs(std::move(dirs))
+{
+}
 
-void EffectSoundPlayer::play(const QString &bareName)
+// The module stays loaded: its player is destroyed here, by its own code.
+ModuleSoundPlayer::~ModuleSoundPlayer() = default;
+
+QStringList ModuleSoundPlayer::moduleDirs()
+{
+    const QString programDir
+        = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    QStringList dirs;
+    if (!programDir.isEmpty()) {
+        dirs << programDir
+             << programDir + QStringLiteral("/" FIGUREWHEEL_SOUND_MODULE_RELDIR);
+    }
+    dirs << QStringLiteral(FIGUREWHEEL_SOUND_MODULE_DIR);
+    if (!programDir.isEmpty())
+        dirs << programDir + QStringLiteral("/../lib/figurewheel");
+    return dirs;
+}
+
+void ModuleSoundPlayer::load()
+{
+    m_tried = true;
+    for (const QString &dir : std::as_const(m_dirs)) {
+        const QString path = QDir(dir).absoluteFilePath(QString::fromLatin1(kSoundModuleFile));
+        if (!QFileInfo(path).isFile())
+            continue;
+        QLibrary module(path);
+        const auto create = reinterpret_cast<SoundModuleFactory>(module.resolve(kSoundModuleFactory));
+        if (!create) {
+            qWarning("Figurewheel: no sound: %s", qPrintable(module.errorString()));
+            return;
+        }
+        m_player.reset(create());
+        return;
+    }
+}
+
+void ModuleSoundPlayer::play(const QString &bareName)
 {
     const QString path = findMediaFile(bareName);
     if (!QFileInfo(path).isFile())
         return;
-    // QSoundEffect needs an absolute file URL; a bare name does not load.
-    const QUrl url = QUrl::fromLocalFile(path);
-    if (m_effect->source() != url)
-        m_effect->setSource(url);
-    m_effect->play(); // queued until the file has loaded
-}
-
-QUrl EffectSoundPlayer::source() const
-{
-    return m_effect->source();
+    if (!m_tried)
+        load();
+    if (!m_player)
+        return;
+    m_lastPlayed = QFileInfo(path).absoluteFilePath();
+    m_player->play(m_lastPlayed);
 }
 
 } // namespace fw

@@ -45,4 +45,9 @@ QPixmap scaledPicture(const QString &resource, QSize size, qreal ratio)
     return pixmap;
 }
 
+QIcon windowIcon()
+{
+    return QIcon(scaledPicture(QStringLiteral(":/pictures/icon.ico"), QSize(32, 32), 1.0));
+}
+
 } // namespace fw::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -12,6 +13,10 @@ namespace fw::ui {
 // any other picture or size is decoded and scaled here. A missing picture
 // gives a null pixmap.
 QPixmap scaledPicture(const QString &resource, QSize size, qreal ratio);
+
+// The game's window icon (icon.ico, 32 x 32), from the pixels built into the
+// program: set once on the application, every window shows it.
+QIcon windowIcon();
 
 // The resource holding `resource` already scaled to `deviceSize`.
 QString prescaledResource(const QString &resource, QSize deviceSize);

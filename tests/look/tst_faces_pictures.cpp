@@ -66,6 +66,7 @@ void TestFacesPictures::prescaledPictureIsTheSmoothScale_data()
     QTest::addColumn<QSize>("size");
     QTest::newRow("background") << QStringLiteral(":/pictures/background.bmp") << QSize(641, 481);
     QTest::newRow("splash") << QStringLiteral(":/pictures/splash.bmp") << QSize(184, 145);
+    QTest::newRow("window icon") << QStringLiteral(":/pictures/icon.ico") << QSize(32, 32);
 }
 
 void TestFacesPictures::prescaledPictureIsTheSmoothScale()

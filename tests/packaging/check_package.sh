@@ -14,11 +14,11 @@
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 --build DIR --source DIR --version X.Y.Z --prefix DIR --bindir DIR --datadir DIR --mandir DIR" >&2
+  echo "usage: $0 --build DIR --source DIR --version X.Y.Z --prefix DIR --bindir DIR --moduledir DIR --datadir DIR --mandir DIR" >&2
   exit 2
 }
 
-build='' source='' version='' prefix='' bindir='' datadir='' mandir=''
+build='' source='' version='' prefix='' bindir='' moduledir='' datadir='' mandir=''
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2 ;;
@@ -26,16 +26,19 @@ while [ $# -gt 0 ]; do
     --version) version=$2 ;;
     --prefix) prefix=$2 ;;
     --bindir) bindir=$2 ;;
+    --moduledir) moduledir=$2 ;;
     --datadir) datadir=$2 ;;
     --mandir) mandir=$2 ;;
     *) usage ;;
   esac
   shift 2 || usage
 done
-[ -n "$build" ] && [ -n "$source" ] && [ -n "$version" ] && [ -n "$prefix" ] && [ -n "$bindir" ] && [ -n "$datadir" ] && [ -n "$mandir" ] || usage
-case "$bindir$datadir$mandir" in
-  /*) echo "FAIL: the checks expect bindir, datadir and mandir relative to the prefix" >&2; exit 1 ;;
-esac
+[ -n "$build" ] && [ -n "$source" ] && [ -n "$version" ] && [ -n "$prefix" ] && [ -n "$bindir" ] && [ -n "$moduledir" ] && [ -n "$datadir" ] && [ -n "$mandir" ] || usage
+for dir in "$bindir" "$moduledir" "$datadir" "$mandir"; do
+  case "$dir" in
+    /*) echo "FAIL: the checks expect bindir, moduledir, datadir and mandir relative to the prefix" >&2; exit 1 ;;
+  esac
+done
 
 for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file strings cmp lintian; do
   if ! command -v "$tool" >/dev/null; then
@@ -62,6 +65,7 @@ check() { # check DESCRIPTION COMMAND...
 # Every file the install rules lay out, relative to the prefix.
 expected=(
   "$bindir/figurewheel"
+  "$moduledir/libfigurewheel-sound.so"
   "$datadir/figurewheel/hound.wav"
   "$datadir/figurewheel/dancers.gif"
   "$datadir/applications/figurewheel.desktop"
@@ -106,6 +110,12 @@ done
 game_datadir=$prefix/$datadir/figurewheel
 check "the program looks for its media in $game_datadir" \
   grep -qxF -- "$game_datadir" <(strings -a -el "$root/$bindir/figurewheel")
+
+# The sound module is opened at run time, from the folder the build was
+# configured for or the same folder relative to the program.
+game_moduledir=$prefix/$moduledir
+check "the program looks for its sound module in $game_moduledir" \
+  grep -qxF -- "$game_moduledir" <(strings -a -el "$root/$bindir/figurewheel")
 
 for n in "${icon_sizes[@]}"; do
   icon=$root/$datadir/icons/hicolor/${n}x${n}/apps/figurewheel.png
@@ -176,9 +186,9 @@ check "the package has a description" test -n "$(field Description)"
 
 depends=$(field Depends)
 echo "Depends: $depends"
-# The Qt libraries come from dpkg-shlibdeps; libqt6gui6 also carries the X11
-# platform plugin and the GIF and icon readers, libqt6multimedia6 the media
-# backends. The font face is named by hand.
+# The Qt libraries come from dpkg-shlibdeps (libqt6multimedia6 through the
+# sound module); libqt6gui6 also carries the X11 platform plugin and the GIF
+# and icon readers, libqt6multimedia6 the media backends. The font face is named by hand.
 depends_names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
 for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation2; do
   check "Depends names $dependency" grep -qxF "$dependency" <<<"$depends_names"
@@ -204,6 +214,8 @@ check "the packaged media lie beside the program, in ../$datadir/figurewheel" \
   test -f "$packaged_datadir/hound.wav" -a -f "$packaged_datadir/dancers.gif"
 check "the packaged program is stripped" \
   grep -qE ', stripped$' <(file -b "$tmp/unpacked$package_prefix/$bindir/figurewheel")
+check "the packaged sound module is stripped" \
+  grep -qE ', stripped$' <(file -b "$tmp/unpacked$package_prefix/$moduledir/libfigurewheel-sound.so")
 
 # Debian's own package checker: no error and no warning. (As root it also
 # says, on stderr, that it would rather not run as root.)

@@ -2,7 +2,8 @@
 
 // Shared by the records tests: an in-memory store that logs its writes, a
 // sound player that counts, a script that meets modal windows as they open
-// and closes them, and helpers for settings files in the private test dir.
+// and closes them, a silent wave file and helpers for settings files in the
+// private test dir.
 
 #include "records/SettingsStore.h"
 #include "records/SoundPlayer.h"
@@ -17,6 +18,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <QtEndian>
 #include <QtTest>
 
 #include <functional>
@@ -158,5 +160,37 @@ private:
     QElapsedTimer m_sinceStep;
     QPointer<QWidget> m_handled;
 };
+
+// A tenth of a second of silence as a PCM wave file, made here.
+inline QByteArray silentWave()
+{
+    constexpr quint32 rate = 8000;
+    const QByteArray samples(rate / 10 * 2, '\0');
+    QByteArray wave;
+    const auto u32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        wave.append(b, 4);
+    };
+    const auto u16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        wave.append(b, 2);
+    };
+    wave.append("RIFF");
+    u32(quint32(36 + samples.size()));
+    wave.append("WAVEfmt ");
+    u32(16);
+    u16(1); // PCM
+    u16(1); // mono
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    wave.append("data");
+    u32(quint32(samples.size()));
+    wave.append(samples);
+    return wave;
+}
 
 } // namespace fwtest

@@ -1,50 +1,17 @@
-// Where the media files are found, and the sound player that plays them.
+// Where the media files are found, and the sound module's player that plays them.
 #include "RecordsTestSupport.h"
 
 #include "records/MediaFiles.h"
-#include "records/SoundPlayer.h"
+#include "sound/EffectSoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QSoundEffect>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace fw;
 using namespace fwtest;
 
 namespace {
-
-// A tenth of a second of silence as a PCM wave file, made here.
-QByteArray silentWave()
-{
-    constexpr quint32 rate = 8000;
-    const QByteArray samples(rate / 10 * 2, '\0');
-    QByteArray wave;
-    const auto u32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        wave.append(b, 4);
-    };
-    const auto u16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        wave.append(b, 2);
-    };
-    wave.append("RIFF");
-    u32(quint32(36 + samples.size()));
-    wave.append("WAVEfmt ");
-    u32(16);
-    u16(1); // PCM
-    u16(1); // mono
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    wave.append("data");
-    u32(quint32(samples.size()));
-    wave.append(samples);
-    return wave;
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

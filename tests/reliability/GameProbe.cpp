@@ -22,12 +22,12 @@
 #include "app/Module1.h"
 #include "board/Shown.h"
 #include "shell/Startup.h"
+#include "ui/Pictures.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMovie>
@@ -225,7 +225,7 @@ int main(int argc, char *argv[])
     // The start-up of the shipped program.
     QApplication::setApplicationName(QStringLiteral("Figurewheel"));
     QApplication::setDesktopFileName(QStringLiteral("figurewheel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    QApplication::setWindowIcon(fw::ui::windowIcon());
     fw::Module1 module;
     module.records.gTimesPlayed = fw::readLaunchCount(module.store);
     say(QStringLiteral("launches %1").arg(module.records.gTimesPlayed));

@@ -8,6 +8,26 @@
 
 #include <cstdio>
 
+namespace {
+
+// No pixel lets anything through: an icon with a mask that hides nothing
+// counts as opaque.
+bool isOpaque(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return true;
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(argb.pixel(x, y)) != 255)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     if (argc != 5) {
@@ -16,7 +36,7 @@ int main(int argc, char *argv[])
     }
     QImage picture(QString::fromLocal8Bit(argv[1]));
     const QSize size(QByteArray(argv[2]).toInt(), QByteArray(argv[3]).toInt());
-    if (picture.isNull() || size.isEmpty() || picture.hasAlphaChannel()) {
+    if (picture.isNull() || size.isEmpty() || !isOpaque(picture)) {
         std::fprintf(stderr, "fw_prescale: %s: not an opaque picture, or no size\n", argv[1]);
         return 1;
     }
