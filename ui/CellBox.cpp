@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <utility>
+
 namespace fw::ui {
 
 namespace {
@@ -158,12 +160,14 @@ void CellBox::focusInEvent(QFocusEvent *event)
 {
     m_keyboardFocus = event->reason() != Qt::MouseFocusReason;
     QLineEdit::focusInEvent(event);
+    update(); // a locked box does not repaint for its caret
 }
 
 void CellBox::focusOutEvent(QFocusEvent *event)
 {
     m_keyboardFocus = false;
     QLineEdit::focusOutEvent(event);
+    update();
 }
 
 void CellBox::paintEvent(QPaintEvent *event)
@@ -181,11 +185,17 @@ void CellBox::paintEvent(QPaintEvent *event)
         painter.drawRect(box.adjusted(2, 2, -2, -2));
     }
     if (m_held) {
-        // Held: a black and white band along the bottom, like a lifted tile.
-        const QRectF band(box.left() + 3, box.bottom() - 6, box.width() - 6, 4);
-        painter.fillRect(band, Qt::white);
-        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
-        painter.drawLine(band.topLeft() + QPointF(0, 2), band.topRight() + QPointF(0, 2));
+        // Held: black and white corners, as if the tile were lifted off.
+        const qreal arm = qMin(box.width(), box.height()) / 3;
+        for (const auto &[color, width] : {std::pair{Qt::black, 4.0}, std::pair{Qt::white, 2.0}}) {
+            painter.setPen(QPen(color, width, Qt::SolidLine, Qt::SquareCap));
+            for (const QPointF corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+                const qreal dx = corner.x() == box.left() ? arm : -arm;
+                const qreal dy = corner.y() == box.top() ? arm : -arm;
+                painter.drawLine(corner, corner + QPointF(dx, 0));
+                painter.drawLine(corner, corner + QPointF(0, dy));
+            }
+        }
     }
 }
 
