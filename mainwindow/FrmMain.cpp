@@ -204,14 +204,14 @@ void FrmMain::buildLayout()
     const QList<QWidget *> built = ui::buildControls(client, table);
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (std::size_t n = 0; n < table.size(); ++n) {
-        const ui::ControlSpec &spec = table[n];
+        const ui::ControlSpec &row = table[n];
         QWidget *widget = built[qsizetype(n)];
-        m_controls.emplace_back(spec.id, widget);
-        if (const QString spoken = spokenName(spec.id); !spoken.isEmpty())
+        m_controls.emplace_back(row.id, widget);
+        if (const QString spoken = spokenName(row.id); !spoken.isEmpty())
             widget->setAccessibleName(spoken);
-        if (spec.tab >= 0)
-            tabOrder.emplace_back(spec.tab, widget);
-        if (!takesPart(spec.id))
+        if (row.tab >= 0)
+            tabOrder.emplace_back(row.tab, widget);
+        if (!takesPart(row.id))
             widget->setFocusPolicy(Qt::ClickFocus); // a click still focuses it, as always
     }
     std::sort(tabOrder.begin(), tabOrder.end());

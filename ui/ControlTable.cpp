@@ -31,11 +31,11 @@ QString translated(const char *source)
     return QCoreApplication::translate(kTextContext, source);
 }
 
-QWidget *makeLabel(QWidget *parent, const ControlSpec &spec, const QString &text)
+QWidget *makeLabel(QWidget *parent, const ControlSpec &row, const QString &text)
 {
     auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText); // keeps runs of blanks as typed
-    label->setAlignment((spec.align & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+    label->setAlignment((row.align & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
@@ -50,14 +50,14 @@ QWidget *makePicture(QWidget *parent)
 }
 
 // A text box lays its text out at once, so it gets its face before its text.
-QWidget *makeCell(QWidget *parent, const ControlSpec &spec, const QString &text)
+QWidget *makeCell(QWidget *parent, const ControlSpec &row, const QString &text)
 {
-    auto *cell = new CellBox(spec.id, parent);
-    setFaceOf(cell, spec.face);
+    auto *cell = new CellBox(row.id, parent);
+    setFaceOf(cell, row.face);
     cell->setText(text);
-    cell->setAlignment(spec.align | Qt::AlignVCenter);
-    cell->setDragSource(spec.dragSource);
-    cell->setAcceptDrops(spec.dropTarget);
+    cell->setAlignment(row.align | Qt::AlignVCenter);
+    cell->setDragSource(row.dragSource);
+    cell->setAcceptDrops(row.dropTarget);
     return cell;
 }
 
@@ -79,13 +79,13 @@ QWidget *makeStatusBar(QWidget *parent, const QString &text)
     return bar;
 }
 
-QWidget *make(QWidget *parent, const ControlSpec &spec)
+QWidget *make(QWidget *parent, const ControlSpec &row)
 {
-    const QString text = translated(spec.text);
-    switch (spec.kind) {
-    case ControlKind::Label: return makeLabel(parent, spec, text);
+    const QString text = translated(row.text);
+    switch (row.kind) {
+    case ControlKind::Label: return makeLabel(parent, row, text);
     case ControlKind::Button: return new QPushButton(text, parent);
-    case ControlKind::Cell: return makeCell(parent, spec, text);
+    case ControlKind::Cell: return makeCell(parent, row, text);
     case ControlKind::TextBox: return new QLineEdit(text, parent);
     case ControlKind::Picture: return makePicture(parent);
     case ControlKind::Frame: return new QGroupBox(text, parent);
@@ -98,29 +98,29 @@ QWidget *make(QWidget *parent, const ControlSpec &spec)
 
 } // namespace
 
-QWidget *buildControl(QWidget *parent, const ControlSpec &spec, QPoint offset)
+QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
 {
-    QWidget *widget = make(parent, spec);
-    widget->setObjectName(QString::fromStdString(spec.name ? spec.name : controlName(spec.id)));
-    widget->setGeometry(twipsRect(spec.twips).translated(offset));
-    setFaceOf(widget, spec.face);
-    if (spec.kind == ControlKind::Picture && spec.resource)
+    QWidget *widget = make(parent, row);
+    widget->setObjectName(QString::fromStdString(row.name ? row.name : controlName(row.id)));
+    widget->setGeometry(twipsRect(row.twips).translated(offset));
+    setFaceOf(widget, row.face);
+    if (row.kind == ControlKind::Picture && row.resource)
         static_cast<QLabel *>(widget)->setPixmap(
-            scaledPicture(QString::fromLatin1(spec.resource), widget->size(), widget->devicePixelRatioF()));
-    if (spec.background.isValid())
-        setBackground(widget, spec.background);
-    if (spec.color.isValid())
-        setTextColor(widget, spec.color);
-    if (spec.tip)
-        widget->setToolTip(translated(spec.tip));
-    if (spec.spoken)
-        widget->setAccessibleName(translated(spec.spoken));
-    if (spec.hidden)
+            scaledPicture(QString::fromLatin1(row.resource), widget->size(), widget->devicePixelRatioF()));
+    if (row.background.isValid())
+        setBackground(widget, row.background);
+    if (row.color.isValid())
+        setTextColor(widget, row.color);
+    if (row.tip)
+        widget->setToolTip(translated(row.tip));
+    if (row.spoken)
+        widget->setAccessibleName(translated(row.spoken));
+    if (row.hidden)
         widget->hide();
-    if (auto *label = qobject_cast<QLabel *>(widget); label && spec.kind == ControlKind::Label) {
-        if (spec.fit == Fit::Narrow)
+    if (auto *label = qobject_cast<QLabel *>(widget); label && row.kind == ControlKind::Label) {
+        if (row.fit == Fit::Narrow)
             fitTextToWidth(label);
-        else if (spec.fit == Fit::ToText)
+        else if (row.fit == Fit::ToText)
             fitToText(label);
     }
     return widget;

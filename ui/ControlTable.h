@@ -66,7 +66,7 @@ struct ControlSpec {
 };
 
 // Builds one control into parent, `offset` pixels from its place.
-QWidget *buildControl(QWidget *parent, const ControlSpec &spec, QPoint offset = {});
+QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset = {});
 
 // Builds a table's controls, each covering the ones listed after it, and
 // returns them in the table's order.
