@@ -133,6 +133,17 @@ void CellBox::dropEvent(QDropEvent *event)
 
 namespace fw::ui {
 
+namespace {
+
+// Focus that leaves and returns with the window, or with a popup, is the
+// same focus as before.
+bool keepsFocusSource(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+} // namespace
+
 void CellBox::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -158,14 +169,17 @@ void CellBox::keyPressEvent(QKeyEvent *event)
 // looks as it always has.
 void CellBox::focusInEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = event->reason() != Qt::MouseFocusReason;
+    // The window coming back (after a drag, say) keeps what brought the focus.
+    if (!keepsFocusSource(event->reason()))
+        m_keyboardFocus = event->reason() != Qt::MouseFocusReason;
     QLineEdit::focusInEvent(event);
     update(); // a locked box does not repaint for its caret
 }
 
 void CellBox::focusOutEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = false;
+    if (!keepsFocusSource(event->reason()))
+        m_keyboardFocus = false;
     QLineEdit::focusOutEvent(event);
     update();
 }

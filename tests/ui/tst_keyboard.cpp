@@ -86,6 +86,7 @@ private slots:
     void arrows();
     void solveWithKeysAlone();
     void shortcuts();
+    void focusFrameOnlyFromKeys();
     void solveWithRealKeys();
 };
 
@@ -271,6 +272,26 @@ void TestKeyboard::shortcuts()
     game.key(Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!game.window.isVisible());
     QTRY_VERIFY(!help || !help->isVisible());
+}
+
+// The focus frame shows where the keyboard brought the focus, and never
+// after a click, also once the window has been away and come back.
+void TestKeyboard::focusFrameOnlyFromKeys()
+{
+    Game game;
+    QWidget *cell = game.named("txtGuess(1)");
+    const auto framed = [cell] { return QColor(cell->grab().toImage().pixel(1, 1)) == QColor(Qt::black); };
+    QTest::mouseClick(cell, Qt::LeftButton);
+    QCOMPARE(game.focused(), QString("txtGuess(1)"));
+    QVERIFY(!framed());
+    for (QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent away(type, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(cell, &away);
+    }
+    QVERIFY(!framed());
+    game.key(Qt::Key_Tab, Qt::ShiftModifier);
+    game.tabTo("txtGuess(1)");
+    QVERIFY(framed());
 }
 
 // A whole game with real key presses: xdotool types them on the X server,
