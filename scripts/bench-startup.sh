@@ -43,24 +43,10 @@ hook=$root/$build/bench/libfwfirstpaint.so
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 rm -f "$out"/*.log "$out"/*.cg "$out"/*.cg.*
-tmp=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+source scripts/private-display.sh
 mkdir -p "$tmp/config/Figurewheel" "$tmp/cache" "$tmp/runtime"
 chmod 700 "$tmp/runtime"
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$out/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$tmp/display" ] && break
-  sleep 0.1
-done
-[ -s "$tmp/display" ] || { echo "bench: Xvfb did not start" >&2; exit 1; }
-display=:$(head -n1 "$tmp/display")
+start_private_display 1280x1024x24 "$out/xvfb.log"
 
 # Each run starts from the same records file: TimesPlayed 20 means the splash.
 fresh_settings() {

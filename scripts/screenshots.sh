@@ -9,17 +9,8 @@ build=${1:?build folder}
 shots=$(mkdir -p "${2:?output folder}" && cd "$2" && pwd)
 cmake --build "$build" -j2 --target fw_bench_shots
 driver=$PWD/$build/bench/fw_bench_shots
-tmp=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-display=:$(head -n1 "$tmp/display")
+source scripts/private-display.sh
+start_private_display 1024x768x24 /dev/null
 mkdir -p "$tmp/config" "$tmp/runtime" && chmod 700 "$tmp/runtime"
 for window in main splash tutorial about hooray newrecord best; do
   (cd "$(dirname "$driver")/.." &&
