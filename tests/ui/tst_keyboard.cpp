@@ -177,10 +177,19 @@ void TestKeyboard::solveWithKeysAlone()
     QVERIFY(!game.held("txtNumber(3)"));
     QCOMPARE(game.focused(), QString("txtGuess(1)"));
     QVERIFY(announced(QAccessible::ValueChanged, "txtCurrentTotal"));
+    // The emptied pool cell cannot be picked up.
+    game.tabTo("txtNumber(3)");
+    game.key(Qt::Key_Space);
+    QVERIFY(!game.held("txtNumber(3)"));
 
-    // An operator held over a number cell is refused, and the hand empties.
-    game.tabTo("txtOp(4)");
+    // Picking up another cell replaces the hold; an operator held over a
+    // number cell is refused, and the hand empties.
+    game.tabTo("txtOp(1)");
     game.key(Qt::Key_Enter);
+    game.key(Qt::Key_Right);
+    game.key(Qt::Key_Enter);
+    QVERIFY(game.held("txtOp(4)"));
+    QVERIFY(!game.held("txtOp(1)"));
     game.tabTo("txtGuess(2)");
     game.key(Qt::Key_Space);
     QCOMPARE(game.text("txtGuess(2)"), QString());
