@@ -79,6 +79,8 @@ void showOn(QWidget *widget, const Shown &shown, bool announceValue)
             }
         } else if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() != text) {
             label->setText(text);
+            if (label->isVisible()) // a hidden one is fitted when it appears
+                ui::fitTextToWidth(label);
             QAccessibleEvent event(label, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         }

@@ -119,7 +119,7 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
         widget->hide();
     if (auto *label = qobject_cast<QLabel *>(widget); label && row.kind == ControlKind::Label) {
         if (row.fit == Fit::Narrow)
-            fitTextToWidth(label);
+            fitTextToWidthWhenShown(label);
         else if (row.fit == Fit::ToText)
             fitToText(label);
     }

@@ -1,6 +1,7 @@
 #include "ui/Fonts.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
@@ -16,8 +17,7 @@ namespace {
 QFont makeGameFont(int pixels, bool bold, bool italic)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setFamily(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -37,6 +37,20 @@ void clearFontCache()
 {
     fontCache().clear();
 }
+
+// Fits its label each time the label appears.
+class FitWhenShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            fitTextToWidth(static_cast<QLabel *>(watched));
+        return false;
+    }
+};
 
 } // namespace
 
@@ -71,6 +85,11 @@ void fitTextToWidth(QLabel *label)
         font.setStretch(qMax(50, room * 100 / needed));
     if (font != label->font())
         label->setFont(font);
+}
+
+void fitTextToWidthWhenShown(QLabel *label)
+{
+    label->installEventFilter(new FitWhenShown(label));
 }
 
 void fitToText(QLabel *label)

@@ -15,6 +15,9 @@ QFont defaultFont();
 // faces wider than the one the window was designed with; a text that fits
 // keeps the face as it is.
 void fitTextToWidth(QLabel *label);
+// Fits the label as above whenever it appears. Measuring a text loads its
+// face, so a label the player does not see yet costs nothing at start.
+void fitTextToWidthWhenShown(QLabel *label);
 
 // Makes a label exactly as large as its text. A right-aligned label keeps its
 // right edge, any other label its left edge; the top edge stays put.

@@ -105,13 +105,13 @@ bool sameInEveryLanguage(QString text)
     return !text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
 }
 
-// Labels and buttons whose text runs past their rectangle.
+// Labels and buttons on view whose text runs past their rectangle.
 QStringList overrunning(QWidget *window)
 {
     QStringList overruns;
     const auto labels = window->findChildren<QLabel *>();
     for (const QLabel *label : labels) {
-        if (label->wordWrap() || label->text().isEmpty())
+        if (label->wordWrap() || label->text().isEmpty() || !label->isVisible())
             continue;
         const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
         if (needed > label->width() - 2 * label->margin())
@@ -255,17 +255,22 @@ void TestTranslations::closingMessagesTranslated()
     QFETCH(QString, english);
     QCOMPARE(ui::installTranslations(QLocale(language)), language);
     Game game;
+    game.window->show();
+    game.die.push({3, 3, 3});
+    game.window->cmdHint_Click(); // the hint count appears
     if (peeked) {
         game.window->cmdAnswers_Click();
         game.window->cmdAnswers_Click();
     }
-    game.window->show();
     game.solve();
     auto *done = qobject_cast<QLabel *>(game.window->control({Control::lblDone}));
     QVERIFY(done);
     QVERIFY(game.window->puzzle().Done);
     QCOMPARE(done->text(), translated(english.toUtf8().constData()));
     QVERIFY(done->text() != english);
+    for (Control shownLabel : {Control::lblHint1, Control::lblHint2, Control::lblHint3})
+        QVERIFY(game.window->control({shownLabel})->isVisible());
+    QCOMPARE(game.window->control({Control::lblPeeked})->isVisible(), peeked);
     QVERIFY2(overrunning(game.window.get()).isEmpty(), qPrintable(overrunning(game.window.get()).join("; ")));
 }
 

@@ -40,6 +40,7 @@ void TestFacesPictures::fittingLabelKeepsItsParentsFace()
     parent.setFont(ui::defaultFont());
     auto *label = static_cast<QLabel *>(
         ui::buildControl(&parent, {.twips = {0, 0, 3000, 300}, .text = "Short"}));
+    parent.show();
     QCOMPARE(label->font(), parent.font());
     QCOMPARE(label->font().stretch(), int(QFont::AnyStretch));
     QVERIFY(!label->testAttribute(Qt::WA_SetFont));
@@ -51,8 +52,17 @@ void TestFacesPictures::overrunningLabelIsNarrowed()
     parent.setFont(ui::defaultFont());
     auto *label = static_cast<QLabel *>(ui::buildControl(
         &parent, {.twips = {0, 0, 900, 300}, .text = "A rather long line of text"}));
+    auto *hidden = static_cast<QLabel *>(ui::buildControl(
+        &parent, {.twips = {0, 900, 900, 300}, .text = "A rather long line of text", .hidden = true}));
+    parent.show();
     QVERIFY(label->font().stretch() > 0);
     QVERIFY(label->font().stretch() < 100);
+    // A label out of sight is measured only when it appears, with the text it
+    // has then.
+    QCOMPARE(hidden->font(), ui::defaultFont());
+    hidden->setText(QStringLiteral("An even longer line of text than that"));
+    hidden->show();
+    QVERIFY(hidden->font().stretch() < label->font().stretch());
     // Fitted again with a short text, it goes back to the shared face.
     label->setText(QStringLiteral("A"));
     ui::fitTextToWidth(label);
