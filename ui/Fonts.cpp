@@ -13,7 +13,10 @@ namespace {
 
 // One QFont per size and style, shared by every control that shows it: a
 // face built anew for each control costs a lookup of its own when it is
-// first drawn, a shared one only once.
+// first drawn, a shared one only once. The family is the one the package
+// depends on; where it is missing, the style hint picks the system's sans
+// serif. (A list of families would have Qt sort fallback fonts for every
+// style at start.)
 QFont makeGameFont(int pixels, bool bold, bool italic)
 {
     QFont font;
