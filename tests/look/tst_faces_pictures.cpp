@@ -2,7 +2,10 @@
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
 
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QLabel>
+#include <QTextLayout>
 #include <QResource>
 #include <QtTest>
 
@@ -13,6 +16,7 @@ class TestFacesPictures : public QObject {
 
 private slots:
     void oneFacePerSizeAndStyle();
+    void characterTheFaceLacksComesFromAnotherFont();
     void fittingLabelKeepsItsParentsFace();
     void overrunningLabelIsNarrowed();
     void prescaledPictureIsTheSmoothScale_data();
@@ -32,6 +36,23 @@ void TestFacesPictures::oneFacePerSizeAndStyle()
     QCOMPARE(a.pixelSize(), 24);
     QVERIFY(a.bold());
     QVERIFY(ui::defaultFont().isCopyOf(ui::gameFont(8)));
+}
+
+void TestFacesPictures::characterTheFaceLacksComesFromAnotherFont()
+{
+    // A name typed into the record box may hold characters Liberation Sans
+    // lacks; they are drawn from another font, not as empty boxes.
+    const QString fourthRoot = QString(QChar(0x221C));
+    if (!QFontDatabase::families().contains(QStringLiteral("DejaVu Sans")))
+        QSKIP("DejaVu Sans, which has the character, is not installed");
+    QTextLayout layout(fourthRoot, ui::gameFont(8));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    QCOMPARE(runs.size(), 1);
+    QVERIFY(runs.first().rawFont().familyName() != QLatin1String("Liberation Sans"));
+    QVERIFY(runs.first().glyphIndexes().value(0) != 0);
 }
 
 void TestFacesPictures::fittingLabelKeepsItsParentsFace()
