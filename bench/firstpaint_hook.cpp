@@ -17,8 +17,10 @@
 //
 // Under callgrind the instruction counts up to the paint are dumped with
 // CALLGRIND_DUMP_STATS_AT("first-paint") just before the process ends; with
-// FW_BENCH_IDLE_MS the counts are zeroed when the idle count starts, so the
-// dump holds the idle time alone.
+// FW_BENCH_IDLE_MS the main thread's counts are zeroed when the idle count
+// starts, so its part of the dump is the idle time alone (callgrind zeroes
+// only the calling thread: run with --separate-threads=yes and read the
+// main thread's file).
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
@@ -219,7 +221,7 @@ void startCounting()
     s.countWall0 = realNow();
     s.countCpu0 = cpuSeconds();
 #if FW_HAVE_CALLGRIND
-    CALLGRIND_ZERO_STATS; // under callgrind, the dump is then the idle time alone
+    CALLGRIND_ZERO_STATS; // the main thread's counts: from here on, idle time alone
 #endif
     QTimer::singleShot(int(s.idleMs), Qt::PreciseTimer, qApp, reportIdle);
 }
