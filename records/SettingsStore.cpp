@@ -34,6 +34,19 @@ QString keyPath(const QString &section, const QString &key)
     return section + QLatin1Char('/') + key;
 }
 
+// Half of a surrogate pair, which only an escape typed into the file can
+// make, becomes the replacement character.
+QString withHalfPairsReplaced(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 class FileUpdateLock final : public StoreUpdateLock {
 public:
     explicit FileUpdateLock(const QString &settingsFile)
@@ -112,9 +125,20 @@ QString IniSettingsStore::read(
     // take it back as the text it was.
     // Once QSettings has rewritten the file such a value may come back as a
     // list of variants instead.
-    if (value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    const bool isList
+        = value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
+    QStringList items = isList ? value.toStringList() : QStringList {value.toString()};
+    const bool valid = std::all_of(items.cbegin(), items.cend(),
+                                   [](const QString &item) { return item.isValidUtf16(); });
+    if (!valid) {
+        // A half pair cannot be written to the file as it stands: QSettings
+        // would drop it or move it on the next rewrite. The text is kept as
+        // it was read, so whatever the file says next is what was shown.
+        for (QString &item : items)
+            item = withHalfPairsReplaced(item);
+        m_settings->setValue(path, isList ? QVariant(items) : QVariant(items.constFirst()));
+    }
+    return items.join(QStringLiteral(", "));
 }
 
 void IniSettingsStore::write(const QString &section, const QString &key, const QString &text)

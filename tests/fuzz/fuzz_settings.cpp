@@ -203,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             [&] { ++celebrations; },
             [&] {
                 ++nameWindows;
-                records.gBestPlayer = QStringLiteral("New ") + records.gBestPlayer.left(20);
+                records.gBestPlayer = QStringLiteral("New ") + records.gBestPlayer;
             },
         };
         runSolveReward(records, store, clock, windows);

@@ -114,6 +114,8 @@ private slots:
     void missingKeyGivesDefault();
     void namesRoundTrip_data();
     void namesRoundTrip();
+    void halfSurrogatesReadAsReplacement_data();
+    void halfSurrogatesReadAsReplacement();
     void damagedFileStartsAfresh_data();
     void damagedFileStartsAfresh();
     void readOnlyDirectory_data();
@@ -219,6 +221,41 @@ void TestSettingsStore::namesRoundTrip()
     QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestTime")), QStringLiteral("42"));
     QCOMPARE(readFromDisk(path, QStringLiteral("Settings"), QStringLiteral("MainLeft")),
              QStringLiteral("<missing>"));
+}
+
+void TestSettingsStore::halfSurrogatesReadAsReplacement_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first half at the end") << QByteArray("BestPlayer=Ann\\x0d800")
+                                           << QStringLiteral("Ann\uFFFD");
+    QTest::newRow("first half inside") << QByteArray("BestPlayer=A\\x0d800nn")
+                                       << QStringLiteral("A\uFFFDnn");
+    QTest::newRow("first half before an escape") << QByteArray("BestPlayer=\\x0d800\\tAnn")
+                                                 << QStringLiteral("\uFFFD\tAnn");
+    QTest::newRow("second half alone") << QByteArray("BestPlayer=\\x0dc00zz")
+                                       << QStringLiteral("\uFFFDzz");
+    QTest::newRow("in a list") << QByteArray("BestTime=12, \\0155555") << QStringLiteral("12, \uFFFD");
+    QTest::newRow("both halves") << QByteArray("BestPlayer=\\x0d83d\\x0de42")
+                                 << QStringLiteral("\U0001F642");
+}
+
+// An escape typed into the file can make half of a surrogate pair, which
+// QSettings drops or moves when it rewrites the file: such a half reads as
+// the replacement character, before and after another key's write.
+void TestSettingsStore::halfSurrogatesReadAsReplacement()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, text);
+    const QString path = freshStorePath();
+    writeFile(path, "[Records]\n" + line + "\n");
+    const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
+    {
+        IniSettingsStore store(path);
+        QCOMPARE(store.read(kRecords, key), text);
+        store.write(kRecords, QStringLiteral("TimesPlayed"), QStringLiteral("21"));
+    }
+    QCOMPARE(readFromDisk(path, kRecords, key), text);
 }
 
 void TestSettingsStore::damagedFileStartsAfresh_data()
