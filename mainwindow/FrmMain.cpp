@@ -3,18 +3,20 @@
 #include "board/Hints.h"
 #include "board/Moves.h"
 #include "board/Shown.h"
+#include "board/Tidings.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/Speech.h"
 #include "records/FrmBest.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "records/SolveReward.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmHelp.h"
+#include "ui/Announcer.h"
 #include "ui/CellBox.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -64,25 +66,18 @@ protected:
     }
 };
 
-// Shows one control as the puzzle says, and tells assistive technology
-// what changed: the total's value, a label's name (its text), what appears.
-// The clock's second is left unannounced.
-void showOn(QWidget *widget, const Shown &shown, bool announceValue)
+// Shows one control as the puzzle says. Qt tells assistive technology of
+// each change itself: a text box's new text, a label's, what appears.
+void showOn(QWidget *widget, const Shown &shown)
 {
     if (shown.text) {
         const QString text = QCoreApplication::translate(ui::kTextContext, shown.text->c_str());
         if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text) {
             box->setText(text);
-            if (announceValue) {
-                QAccessibleValueChangeEvent event(box, text);
-                QAccessible::updateAccessibility(&event);
-            }
         } else if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() != text) {
             label->setText(text);
             if (label->isVisible()) // a hidden one is fitted when it appears
                 ui::fitTextToWidth(label);
-            QAccessibleEvent event(label, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
         }
     }
     if (shown.points) {
@@ -90,18 +85,8 @@ void showOn(QWidget *widget, const Shown &shown, bool announceValue)
         if (widget->font() != font)
             widget->setFont(font);
     }
-    if (widget->isVisibleTo(widget->parentWidget()) != shown.visible) {
+    if (widget->isVisibleTo(widget->parentWidget()) != shown.visible)
         widget->setVisible(shown.visible);
-        QAccessible::State changed;
-        changed.invisible = true;
-        QAccessibleStateChangeEvent event(widget, changed);
-        QAccessible::updateAccessibility(&event);
-        // A label that appears is read out: its text is its name.
-        if (shown.visible && qobject_cast<QLabel *>(widget)) {
-            QAccessibleEvent named(widget, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&named);
-        }
-    }
 }
 
 // Which controls the keyboard walks: the buttons, the pool, the palette and
@@ -173,6 +158,7 @@ void FrmMain::buildShortcuts()
     shortcut(QKeySequence(Qt::Key_F1), &FrmMain::mnuHelp_Click);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
     shortcut(QKeySequence(Qt::Key_Escape), &FrmMain::releaseHand);
+    shortcut(QKeySequence(Qt::Key_S), &FrmMain::sayStatus);
 }
 
 void FrmMain::buildMenu()
@@ -224,6 +210,7 @@ void FrmMain::buildLayout()
     client->toolbar = control({Control::Toolbar1});
     client->statusBar = control({Control::sbStatusBar});
     client->resize(ui::twipsSize(9504, 6648));
+    m_announcer = new ui::Announcer(this);
 }
 
 QWidget *FrmMain::control(ControlId id) const
@@ -271,6 +258,28 @@ void FrmMain::Form_Load()
     m_hand.release();
     loadRecords(m_records, m_store);
     render();
+    m_dealUntold = true;
+}
+
+// The first puzzle is told when the window first comes up, once the control
+// that takes the focus has been told (a screen reader drops what appears
+// before that while it catches up with a window full of new controls).
+void FrmMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_dealUntold)
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (m_dealUntold)
+                    say(dealLine(m_puzzle));
+            },
+            Qt::QueuedConnection);
+}
+
+void FrmMain::say(const QString &line)
+{
+    m_dealUntold = false;
+    m_announcer->announce(line);
 }
 
 // A stored position is kept whenever the window would show on a screen
@@ -313,6 +322,7 @@ void FrmMain::cmdNums_Click(int index)
     m_puzzle.chooseCount(static_cast<std::int16_t>(index));
     m_hand.release();
     render();
+    say(dealLine(m_puzzle));
 }
 
 void FrmMain::cmdNew_Click()
@@ -320,18 +330,26 @@ void FrmMain::cmdNew_Click()
     m_puzzle.NewPuzzle();
     m_hand.release();
     render();
+    say(dealLine(m_puzzle));
 }
 
 void FrmMain::cmdHint_Click()
 {
-    showHint(m_puzzle);
-    render();
+    reveal(showHint);
 }
 
 void FrmMain::cmdAnswers_Click()
 {
-    toggleAnswer(m_puzzle);
+    reveal(toggleAnswer);
+}
+
+// Hints and the answer show and hide the solution, and tell what they did.
+void FrmMain::reveal(void (*how)(Puzzle &))
+{
+    const Puzzle before = m_puzzle;
+    how(m_puzzle);
     render();
+    say(tidingsLine(m_puzzle, afterReveal(before, m_puzzle)));
 }
 
 void FrmMain::Timer1_Timer()
@@ -342,8 +360,7 @@ void FrmMain::Timer1_Timer()
 
 void FrmMain::Timer2_Timer()
 {
-    hideHint(m_puzzle);
-    render();
+    reveal(hideHint);
 }
 
 void FrmMain::mnuBest_Click()
@@ -363,17 +380,27 @@ void FrmMain::mnuHelpAbout_Click()
 
 void FrmMain::cellDropped(ControlId target, ControlId source)
 {
-    settle(drop(m_puzzle, target, source));
+    const Puzzle before = m_puzzle;
+    settle(drop(m_puzzle, target, source), before);
 }
 
 void FrmMain::cellPressed(ControlId target)
 {
-    settle(press(m_puzzle, target));
+    const Puzzle before = m_puzzle;
+    settle(press(m_puzzle, target), before);
 }
 
 void FrmMain::cellActivated(ControlId cell)
 {
-    settle(activate(m_puzzle, m_hand, cell));
+    const Puzzle before = m_puzzle;
+    const bool solved = activate(m_puzzle, m_hand, cell);
+    if (cell.kind == Control::txtGuess || cell.kind == Control::txtGuessOp) {
+        settle(solved, before);
+        return;
+    }
+    render();
+    if (m_hand.held() == cell)
+        say(holdingLine(m_puzzle, cell));
 }
 
 void FrmMain::cellArrow(ControlId cell, Qt::Key key)
@@ -385,13 +412,22 @@ void FrmMain::cellArrow(ControlId cell, Qt::Key key)
 
 void FrmMain::releaseHand()
 {
+    const bool held = m_hand.held().has_value();
     m_hand.release();
     render();
+    if (held)
+        say(tidingsLine(m_puzzle, std::array{Tiding{Tiding::Kind::PutBack}}));
 }
 
-void FrmMain::settle(bool solved)
+void FrmMain::sayStatus()
+{
+    say(statusLine(m_puzzle));
+}
+
+void FrmMain::settle(bool solved, const Puzzle &before)
 {
     render();
+    say(tidingsLine(m_puzzle, afterMove(before, m_puzzle)));
     // The celebration opens modal windows, so it runs once the move that
     // solved the puzzle has finished and the board shows the solve.
     if (solved)
@@ -408,7 +444,7 @@ void FrmMain::render()
 {
     for (const auto &[id, widget] : m_controls)
         if (const auto shownNow = shown(m_puzzle, id))
-            showOn(widget, *shownNow, id.kind == Control::txtCurrentTotal);
+            showOn(widget, *shownNow);
     for (const auto &[id, widget] : m_controls)
         if (auto *cell = qobject_cast<ui::CellBox *>(widget))
             cell->setHeld(m_hand.held() == id);

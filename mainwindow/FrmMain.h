@@ -12,6 +12,10 @@
 
 namespace fw {
 
+namespace ui {
+class Announcer;
+}
+
 class SettingsStore;
 class SoundPlayer;
 struct Records;
@@ -51,9 +55,12 @@ public:
     void cellArrow(ControlId cell, Qt::Key key);
     // Escape: whatever the keyboard holds is put back.
     void releaseHand();
+    // S: the target, the total and the clock, said to a screen reader.
+    void sayStatus();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildLayout();
@@ -62,7 +69,10 @@ private:
     void connectControls();
     // Shows the puzzle again; a move that solved it then runs the reward.
     void render();
-    void settle(bool solved);
+    // After a move on the row: the board shown and told, then a solve's reward.
+    void settle(bool solved, const Puzzle &before);
+    void reveal(void (*how)(Puzzle &));
+    void say(const QString &line);
     void runSolveReward();
     QPoint visiblePosition(QPoint stored) const;
 
@@ -73,6 +83,8 @@ private:
     SoundPlayer &m_sound;
 
     std::vector<std::pair<ControlId, QWidget *>> m_controls;
+    ui::Announcer *m_announcer = nullptr;
+    bool m_dealUntold = false; // the first puzzle is told once the window is up
     QTimer m_timer1;
     QTimer m_timer2;
     unsigned m_timer1Starts = 0;

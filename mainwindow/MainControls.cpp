@@ -2,6 +2,8 @@
 // colours and faces, listed front to back; the tab order is their `tab`.
 #include "mainwindow/MainControls.h"
 
+#include "mainwindow/Speech.h"
+
 #include "core/Operator.h"
 #include "ui/Colors.h"
 
@@ -33,19 +35,6 @@ constexpr char kHowMany[] = QT_TRANSLATE_NOOP("Figurewheel", "How many numbers d
     QT_TRANSLATE_NOOP("Figurewheel", "!!!Way to go!!!"),
     QT_TRANSLATE_NOOP("Figurewheel", "You're done!"),
 };
-
-// How a screen reader names a palette cell's operator.
-QString operatorWord(int paletteIndex)
-{
-    switch (paletteOperator(paletteIndex)) {
-    case Operator::Add: return QCoreApplication::translate("Figurewheel", "plus");
-    case Operator::Subtract: return QCoreApplication::translate("Figurewheel", "minus");
-    case Operator::Multiply: return QCoreApplication::translate("Figurewheel", "times");
-    case Operator::Divide: return QCoreApplication::translate("Figurewheel", "divide");
-    case Operator::None: break;
-    }
-    return {};
-}
 
 } // namespace
 
@@ -131,7 +120,7 @@ QString spokenName(ControlId id)
     case C::cmdNums: return QCoreApplication::translate("Figurewheel", "%1 numbers").arg(n);
     case C::txtOp:
         return QCoreApplication::translate("Figurewheel", "Operator %1, drag it into your guess")
-            .arg(operatorWord(n));
+            .arg(operatorWord(paletteOperator(n)));
     default: return {};
     }
 }

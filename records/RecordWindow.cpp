@@ -1,6 +1,7 @@
 #include "records/RecordWindow.h"
 
 #include "ui/Fonts.h"
+#include "ui/WindowReading.h"
 
 #include <QDialog>
 
@@ -9,6 +10,7 @@ namespace fw {
 void setUpRecordWindow(QDialog &window, const QString &name, const QString &title, QSize clientSize)
 {
     window.setObjectName(name);
+    ui::readWholeOnOpen(&window);
     window.setWindowTitle(title);
     window.setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     window.setWindowModality(Qt::ApplicationModal);

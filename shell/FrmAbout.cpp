@@ -6,6 +6,7 @@
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+#include "ui/WindowReading.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -45,6 +46,7 @@ FrmAbout::FrmAbout(QWidget *owner)
 void FrmAbout::layOut()
 {
     setObjectName(QStringLiteral("frmAbout"));
+    ui::readWholeOnOpen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QCoreApplication::translate("Figurewheel", "About Figurewheel"));
     setFont(ui::defaultFont());

@@ -3,6 +3,7 @@
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+#include "ui/WindowReading.h"
 
 #include <QLabel>
 #include <QApplication>
@@ -56,6 +57,7 @@ QWidget *FrmHelp::owner() const
 void FrmHelp::layOut()
 {
     setObjectName(QStringLiteral("frmHelp"));
+    ui::readWholeOnOpen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QCoreApplication::translate("Figurewheel", "How do I play Figurewheel?"));
     setFont(ui::defaultFont());

@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
 #include "ui/Twips.h"
+#include "ui/WindowReading.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -53,6 +54,7 @@ FrmNewUser::FrmNewUser(MainWindowFactory createMain)
 void FrmNewUser::layOut()
 {
     setObjectName(QStringLiteral("frmNewUser"));
+    ui::readWholeOnOpen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QCoreApplication::translate("Figurewheel", "Thanks for Trying Figurewheel!"));
     setFont(ui::defaultFont());

@@ -6,6 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
 #include "ui/Twips.h"
+#include "ui/WindowReading.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -42,6 +43,7 @@ FrmSplash::FrmSplash(MainWindowFactory createMain)
 void FrmSplash::layOut()
 {
     setObjectName(QStringLiteral("frmSplash"));
+    ui::readWholeOnOpen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui::defaultFont());
     setFixedSize(ui::twipsSize(7452, 4764));

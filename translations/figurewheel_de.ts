@@ -239,5 +239,65 @@
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Total: %1.</source>
+        <translation>Zwischenergebnis: %1.</translation>
+    </message>
+    <message>
+        <source>No operator between cells %1 and %2.</source>
+        <translation>Kein Rechenzeichen zwischen Feld %1 und %2.</translation>
+    </message>
+    <message>
+        <source>%1 between cells %2 and %3.</source>
+        <translation>%1 zwischen Feld %2 und %3.</translation>
+    </message>
+    <message>
+        <source>Cell %1 empty.</source>
+        <translation>Feld %1 leer.</translation>
+    </message>
+    <message>
+        <source>Cell %1: %2.</source>
+        <translation>Feld %1: %2.</translation>
+    </message>
+    <message>
+        <source>Hint: %1 between cells %2 and %3.</source>
+        <translation>Tipp: %1 zwischen Feld %2 und %3.</translation>
+    </message>
+    <message>
+        <source>Hint: cell %1 is %2.</source>
+        <translation>Tipp: Feld %1 ist %2.</translation>
+    </message>
+    <message>
+        <source>Put back.</source>
+        <translation>Zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>No change.</source>
+        <translation>Keine Änderung.</translation>
+    </message>
+    <message>
+        <source>Hints used: %1.</source>
+        <translation>Tipps genutzt: %1.</translation>
+    </message>
+    <message>
+        <source>Solution: %1.</source>
+        <translation>Lösung: %1.</translation>
+    </message>
+    <message>
+        <source>Solution hidden.</source>
+        <translation>Lösung verborgen.</translation>
+    </message>
+    <message>
+        <source>Target %1. Numbers: %2.</source>
+        <translation>Ziel %1. Zahlen: %2.</translation>
+    </message>
+    <message>
+        <source>Holding %1.</source>
+        <translation>In der Hand: %1.</translation>
+    </message>
+    <message>
+        <source>Target %1. Total: %2. Clock: %3 seconds.</source>
+        <translation>Ziel %1. Zwischenergebnis: %2. Uhr: %3 Sekunden.</translation>
+    </message>
 </context>
 </TS>

@@ -1,7 +1,8 @@
 #pragma once
 
 // What a screen reader learns of a board cell: its spoken name, its text as
-// its value, and for a cell that can be picked up whether it is held.
+// a locked text box gives it (and as its value), and for a cell that can be
+// picked up whether it is held.
 namespace fw::ui {
 
 // Installs the cells' accessibility once per program.

@@ -1,0 +1,73 @@
+#include "board/Tidings.h"
+
+#include "core/Puzzle.h"
+
+namespace fw {
+
+namespace {
+
+using Kind = Tiding::Kind;
+
+int shownCount(const Puzzle &p)
+{
+    int count = 0;
+    for (int n = 1; n <= 6; ++n)
+        count += p.AnswerShownAt[std::size_t(n)];
+    for (int n = 1; n <= 5; ++n)
+        count += p.AnswerOpShownAt[std::size_t(n)];
+    return count;
+}
+
+// The whole solution of the puzzle in play is on view.
+bool wholeSolution(const Puzzle &p)
+{
+    for (int n = 1; n <= p.NumCount; ++n)
+        if (!p.AnswerShownAt[std::size_t(n)] || (n < p.NumCount && !p.AnswerOpShownAt[std::size_t(n)]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::vector<Tiding> afterMove(const Puzzle &before, const Puzzle &after)
+{
+    std::vector<Tiding> said;
+    for (int n = 1; n <= 6; ++n) {
+        const auto i = std::size_t(n);
+        if (before.GuessNums[i] != after.GuessNums[i])
+            said.push_back({Kind::RowCell, {Control::txtGuess, n}});
+        if (n <= 5 && before.GuessOps[i] != after.GuessOps[i])
+            said.push_back({Kind::RowCell, {Control::txtGuessOp, n}});
+    }
+    if (said.empty())
+        said.push_back({Kind::NoChange});
+    said.push_back({Kind::Total});
+    if (after.Done && !before.Done)
+        said.push_back({Kind::Closing});
+    return said;
+}
+
+std::vector<Tiding> afterReveal(const Puzzle &before, const Puzzle &after)
+{
+    std::vector<Tiding> said;
+    if (shownCount(after) == 0 && shownCount(before) > 0) {
+        said.push_back({Kind::SolutionHidden});
+    } else if (wholeSolution(after) && !wholeSolution(before)) {
+        said.push_back({Kind::Solution});
+    } else {
+        for (int n = 1; n <= 6; ++n) {
+            const auto i = std::size_t(n);
+            if (after.AnswerShownAt[i] && !before.AnswerShownAt[i])
+                said.push_back({Kind::Revealed, {Control::txtAnswer, n}});
+            if (n <= 5 && after.AnswerOpShownAt[i] && !before.AnswerOpShownAt[i])
+                said.push_back({Kind::Revealed, {Control::txtAnswerOp, n}});
+        }
+    }
+    if (after.HintsUsed != before.HintsUsed)
+        said.push_back({Kind::HintsUsed});
+    if (after.Peeked && !before.Peeked)
+        said.push_back({Kind::Peeked});
+    return said;
+}
+
+} // namespace fw

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "board/Control.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace fw {
+
+class Puzzle;
+
+// What a player who cannot see the board is told after an event, in the
+// order it is said. Each tiding names what it is about; the window puts it
+// into words from what the board then shows.
+struct Tiding {
+    enum class Kind : std::uint8_t {
+        Deal,           // a new puzzle: its target and its numbers
+        Holding,        // `cell` of the pool or the palette was picked up
+        PutBack,        // what was held went back
+        RowCell,        // `cell` of the row changed
+        NoChange,       // a move that changed nothing
+        Total,          // the running total
+        Revealed,       // `cell` of the solution appeared
+        HintsUsed,      // the hint count
+        Solution,       // the whole solution appeared
+        SolutionHidden, // every solution cell went away
+        Closing,        // the closing message appeared
+        Peeked,         // "You peeked!" appeared
+    };
+    Kind kind;
+    ControlId cell{};
+
+    bool operator==(const Tiding &) const = default;
+};
+
+// After a move on the row (a drop, a press, Space or Enter on a row cell):
+// each row cell that changed, or that nothing did, the total, and a closing
+// message that appeared.
+std::vector<Tiding> afterMove(const Puzzle &before, const Puzzle &after);
+
+// After "Hint", "Answer" or the end of a hint's two seconds: the solution
+// cells that appeared (all of it at once as the solution) or that it went,
+// the hint count when it changed, and "You peeked!" when it appeared.
+std::vector<Tiding> afterReveal(const Puzzle &before, const Puzzle &after);
+
+} // namespace fw

@@ -1,0 +1,43 @@
+#include "ui/Announcer.h"
+
+#include <QAccessibleWidget>
+
+namespace fw::ui {
+
+namespace {
+
+QAccessibleInterface *announcerFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("fw::ui::Announcer") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget *window)
+    : QWidget(window)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(announcerFactory);
+        return true;
+    }();
+    (void)installed;
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcer::announce(const QString &line)
+{
+    if (line.isEmpty())
+        return;
+    // The notification appears afresh for every line, even a repeated one.
+    hide();
+    setAccessibleName(line);
+    show();
+}
+
+} // namespace fw::ui
