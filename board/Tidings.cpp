@@ -50,21 +50,20 @@ std::vector<Tiding> afterMove(const Puzzle &before, const Puzzle &after)
 std::vector<Tiding> afterReveal(const Puzzle &before, const Puzzle &after)
 {
     std::vector<Tiding> said;
+    if (after.HintsUsed != before.HintsUsed)
+        said.push_back({Kind::HintsUsed});
     if (shownCount(after) == 0 && shownCount(before) > 0) {
         said.push_back({Kind::SolutionHidden});
     } else if (wholeSolution(after) && !wholeSolution(before)) {
         said.push_back({Kind::Solution});
     } else {
-        for (int n = 1; n <= 6; ++n) {
-            const auto i = std::size_t(n);
-            if (after.AnswerShownAt[i] && !before.AnswerShownAt[i])
+        for (int n = 1; n <= 6; ++n)
+            if (after.AnswerShownAt[std::size_t(n)] && !before.AnswerShownAt[std::size_t(n)])
                 said.push_back({Kind::Revealed, {Control::txtAnswer, n}});
-            if (n <= 5 && after.AnswerOpShownAt[i] && !before.AnswerOpShownAt[i])
+        for (int n = 1; n <= 5; ++n)
+            if (after.AnswerOpShownAt[std::size_t(n)] && !before.AnswerOpShownAt[std::size_t(n)])
                 said.push_back({Kind::Revealed, {Control::txtAnswerOp, n}});
-        }
     }
-    if (after.HintsUsed != before.HintsUsed)
-        said.push_back({Kind::HintsUsed});
     if (after.Peeked && !before.Peeked)
         said.push_back({Kind::Peeked});
     return said;

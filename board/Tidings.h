@@ -38,9 +38,10 @@ struct Tiding {
 // message that appeared.
 std::vector<Tiding> afterMove(const Puzzle &before, const Puzzle &after);
 
-// After "Hint", "Answer" or the end of a hint's two seconds: the solution
-// cells that appeared (all of it at once as the solution) or that it went,
-// the hint count when it changed, and "You peeked!" when it appeared.
+// After "Hint", "Answer" or the end of a hint's two seconds: the hint count
+// when it changed, the solution's numbers and then operators that appeared
+// (all of it at once as the solution) or that it went, and "You peeked!"
+// when it appeared.
 std::vector<Tiding> afterReveal(const Puzzle &before, const Puzzle &after);
 
 } // namespace fw

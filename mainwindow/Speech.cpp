@@ -46,8 +46,8 @@ QString rowCellLine(const Puzzle &puzzle, ControlId cell)
     if (cell.kind == Control::txtGuessOp) {
         const Operator op = puzzle.GuessOps[std::size_t(n)];
         if (op == Operator::None)
-            return said(QT_TRANSLATE_NOOP("Figurewheel", "No operator between cells %1 and %2.")).arg(n).arg(n + 1);
-        return said(QT_TRANSLATE_NOOP("Figurewheel", "%1 between cells %2 and %3.")).arg(operatorWord(op)).arg(n).arg(n + 1);
+            return said(QT_TRANSLATE_NOOP("Figurewheel", "Between cells %1 and %2: nothing.")).arg(n).arg(n + 1);
+        return said(QT_TRANSLATE_NOOP("Figurewheel", "Between cells %1 and %2: %3.")).arg(n).arg(n + 1).arg(operatorWord(op));
     }
     const QString number = textOf(puzzle, cell);
     if (number.isEmpty())
@@ -59,11 +59,11 @@ QString revealedLine(const Puzzle &puzzle, ControlId cell)
 {
     const int n = cell.index;
     if (cell.kind == Control::txtAnswerOp)
-        return said(QT_TRANSLATE_NOOP("Figurewheel", "Hint: %1 between cells %2 and %3."))
-            .arg(operatorWord(puzzle.AnswerOps[std::size_t(n)]))
+        return said(QT_TRANSLATE_NOOP("Figurewheel", "Solution between cells %1 and %2: %3."))
             .arg(n)
-            .arg(n + 1);
-    return said(QT_TRANSLATE_NOOP("Figurewheel", "Hint: cell %1 is %2.")).arg(n).arg(textOf(puzzle, cell));
+            .arg(n + 1)
+            .arg(operatorWord(puzzle.AnswerOps[std::size_t(n)]));
+    return said(QT_TRANSLATE_NOOP("Figurewheel", "Solution cell %1: %2.")).arg(n).arg(textOf(puzzle, cell));
 }
 
 QString line(const Puzzle &puzzle, const Tiding &tiding)
@@ -78,7 +78,7 @@ QString line(const Puzzle &puzzle, const Tiding &tiding)
     case Kind::Total: return totalLine(puzzle);
     case Kind::Revealed: return revealedLine(puzzle, tiding.cell);
     case Kind::HintsUsed:
-        return said(QT_TRANSLATE_NOOP("Figurewheel", "Hints used: %1.")).arg(textOf(puzzle, {Control::lblHint3}));
+        return said(QT_TRANSLATE_NOOP("Figurewheel", "Hint %1.")).arg(textOf(puzzle, {Control::lblHint3}));
     case Kind::Solution: return said(QT_TRANSLATE_NOOP("Figurewheel", "Solution: %1.")).arg(solutionWords(puzzle));
     case Kind::SolutionHidden: return said(QT_TRANSLATE_NOOP("Figurewheel", "Solution hidden."));
     case Kind::Closing: return textOf(puzzle, {Control::lblDone});

@@ -13,16 +13,13 @@ QAccessibleInterface *announcerFactory(const QString &className, QObject *object
     return nullptr;
 }
 
+[[maybe_unused]] const bool kAnnouncersAccessible = (QAccessible::installFactory(announcerFactory), true);
+
 } // namespace
 
 Announcer::Announcer(QWidget *window)
     : QWidget(window)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(announcerFactory);
-        return true;
-    }();
-    (void)installed;
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

@@ -22,6 +22,10 @@ namespace fw::ui {
 
 namespace {
 
+// Installed as the program starts, before any cell is built: a cell whose
+// accessibility Qt had already looked up would read as a plain line edit.
+[[maybe_unused]] const bool kCellsAccessible = (installCellAccessibility(), true);
+
 // What follows the pointer during a drag: the cell's outline, as large as
 // the cell, see-through inside.
 QPixmap outlineOf(const QWidget *cell)
@@ -58,7 +62,6 @@ CellBox::CellBox(ControlId id, QWidget *parent)
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);
     setTextMargins(0, 0, 0, 0);
-    installCellAccessibility();
 }
 
 void CellBox::setHeld(bool held)
