@@ -244,14 +244,6 @@
         <translation>Zwischenergebnis: %1.</translation>
     </message>
     <message>
-        <source>No operator between cells %1 and %2.</source>
-        <translation>Kein Rechenzeichen zwischen Feld %1 und %2.</translation>
-    </message>
-    <message>
-        <source>%1 between cells %2 and %3.</source>
-        <translation>%1 zwischen Feld %2 und %3.</translation>
-    </message>
-    <message>
         <source>Cell %1 empty.</source>
         <translation>Feld %1 leer.</translation>
     </message>
@@ -260,24 +252,12 @@
         <translation>Feld %1: %2.</translation>
     </message>
     <message>
-        <source>Hint: %1 between cells %2 and %3.</source>
-        <translation>Tipp: %1 zwischen Feld %2 und %3.</translation>
-    </message>
-    <message>
-        <source>Hint: cell %1 is %2.</source>
-        <translation>Tipp: Feld %1 ist %2.</translation>
-    </message>
-    <message>
         <source>Put back.</source>
         <translation>Zurückgelegt.</translation>
     </message>
     <message>
         <source>No change.</source>
         <translation>Keine Änderung.</translation>
-    </message>
-    <message>
-        <source>Hints used: %1.</source>
-        <translation>Tipps genutzt: %1.</translation>
     </message>
     <message>
         <source>Solution: %1.</source>
@@ -298,6 +278,26 @@
     <message>
         <source>Target %1. Total: %2. Clock: %3 seconds.</source>
         <translation>Ziel %1. Zwischenergebnis: %2. Uhr: %3 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Between cells %1 and %2: nothing.</source>
+        <translation>Zwischen Feld %1 und %2: nichts.</translation>
+    </message>
+    <message>
+        <source>Between cells %1 and %2: %3.</source>
+        <translation>Zwischen Feld %1 und %2: %3.</translation>
+    </message>
+    <message>
+        <source>Solution between cells %1 and %2: %3.</source>
+        <translation>Lösung zwischen Feld %1 und %2: %3.</translation>
+    </message>
+    <message>
+        <source>Solution cell %1: %2.</source>
+        <translation>Lösung, Feld %1: %2.</translation>
+    </message>
+    <message>
+        <source>Hint %1.</source>
+        <translation>Tipp %1.</translation>
     </message>
 </context>
 </TS>

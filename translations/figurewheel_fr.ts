@@ -244,14 +244,6 @@
         <translation>Total : %1.</translation>
     </message>
     <message>
-        <source>No operator between cells %1 and %2.</source>
-        <translation>Aucun opérateur entre les cases %1 et %2.</translation>
-    </message>
-    <message>
-        <source>%1 between cells %2 and %3.</source>
-        <translation>%1 entre les cases %2 et %3.</translation>
-    </message>
-    <message>
         <source>Cell %1 empty.</source>
         <translation>Case %1 vide.</translation>
     </message>
@@ -260,24 +252,12 @@
         <translation>Case %1 : %2.</translation>
     </message>
     <message>
-        <source>Hint: %1 between cells %2 and %3.</source>
-        <translation>Indice : %1 entre les cases %2 et %3.</translation>
-    </message>
-    <message>
-        <source>Hint: cell %1 is %2.</source>
-        <translation>Indice : la case %1 vaut %2.</translation>
-    </message>
-    <message>
         <source>Put back.</source>
         <translation>Reposé.</translation>
     </message>
     <message>
         <source>No change.</source>
         <translation>Aucun changement.</translation>
-    </message>
-    <message>
-        <source>Hints used: %1.</source>
-        <translation>Indices utilisés : %1.</translation>
     </message>
     <message>
         <source>Solution: %1.</source>
@@ -298,6 +278,26 @@
     <message>
         <source>Target %1. Total: %2. Clock: %3 seconds.</source>
         <translation>Cible %1. Total : %2. Horloge : %3 secondes.</translation>
+    </message>
+    <message>
+        <source>Between cells %1 and %2: nothing.</source>
+        <translation>Entre les cases %1 et %2 : rien.</translation>
+    </message>
+    <message>
+        <source>Between cells %1 and %2: %3.</source>
+        <translation>Entre les cases %1 et %2 : %3.</translation>
+    </message>
+    <message>
+        <source>Solution between cells %1 and %2: %3.</source>
+        <translation>Solution entre les cases %1 et %2 : %3.</translation>
+    </message>
+    <message>
+        <source>Solution cell %1: %2.</source>
+        <translation>Solution, case %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Hint %1.</source>
+        <translation>Indice %1.</translation>
     </message>
 </context>
 </TS>
