@@ -31,6 +31,9 @@ test_packages=(
   desktop-file-utils appstream
   # Qt's platform headers, for the test that listens as a screen reader would
   qt6-base-private-dev
+  # Qt's GTK platform theme, which brings GTK's dark Adwaita to the colour
+  # schemes test
+  qt6-gtk-platformtheme
 )
 
 case ${1:-run} in
