@@ -33,6 +33,9 @@ test_packages=(
   # (the test reads the cells with them too), the accessibility bus, a D-Bus
   # session and a window manager for them, and pkill to end them
   orca python3-pyatspi at-spi2-core dbus openbox procps
+  # Qt's GTK platform theme, which brings GTK's dark Adwaita to the colour
+  # schemes test
+  qt6-gtk-platformtheme
 )
 
 case ${1:-run} in

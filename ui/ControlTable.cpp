@@ -79,6 +79,30 @@ QWidget *makeStatusBar(QWidget *parent, const QString &text)
     return bar;
 }
 
+// Whether a picture listed behind the row lies under the whole of it.
+bool standsOnPicture(std::span<const ControlSpec> table, std::size_t n)
+{
+    for (std::size_t behind = n + 1; behind < table.size(); ++behind)
+        if (table[behind].kind == ControlKind::Picture
+            && table[behind].twips.contains(table[n].twips))
+            return true;
+    return false;
+}
+
+// A label coloured by the design that stands on its window's face needs the
+// face the colour was chosen for, whatever the desktop's scheme.
+void keepFaceForColouredLabels(QWidget *parent, std::span<const ControlSpec> table)
+{
+    for (std::size_t n = 0; n < table.size(); ++n) {
+        const ControlSpec &row = table[n];
+        if (row.kind == ControlKind::Label && row.color.isValid() && !row.background.isValid()
+            && !standsOnPicture(table, n)) {
+            useDesignedPalette(parent->window());
+            return;
+        }
+    }
+}
+
 QWidget *make(QWidget *parent, const ControlSpec &row)
 {
     const QString text = translated(row.text);
@@ -132,6 +156,7 @@ QList<QWidget *> buildControls(QWidget *parent, std::span<const ControlSpec> tab
     QList<QWidget *> built(qsizetype(table.size()));
     for (auto n = qsizetype(table.size()) - 1; n >= 0; --n)
         built[n] = buildControl(parent, table[std::size_t(n)], offset);
+    keepFaceForColouredLabels(parent, table);
     return built;
 }
 

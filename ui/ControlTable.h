@@ -69,7 +69,10 @@ struct ControlSpec {
 QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset = {});
 
 // Builds a table's controls, each covering the ones listed after it, and
-// returns them in the table's order.
+// returns them in the table's order. A control with a colour of its own is
+// drawn in the designed palette (see Colors.h); so is the whole window when
+// a label with a colour of its own stands on the window's face rather than
+// on a picture listed behind it.
 QList<QWidget *> buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
 
 } // namespace fw::ui
