@@ -37,6 +37,13 @@ public:
         return waitFor(QRegularExpression(QRegularExpression::escape(words)), seconds);
     }
 
+    // From now on, only what Orca says next counts.
+    void skipAll()
+    {
+        readMore();
+        m_next = m_heard.size();
+    }
+
     // Everything Orca has said so far.
     const QStringList &heard()
     {

@@ -3,6 +3,8 @@
 // presses through the X server) plays a puzzle from deal to record, and the
 // test checks, step by step, what Orca said. Run by with-orca.sh.
 #include "OrcaLog.h"
+#include "shell/FrmNewUser.h"
+#include "shell/FrmSplash.h"
 #include "ui/MainGame.h"
 
 #include <QAccessible>
@@ -14,6 +16,8 @@
 #include <QtTest>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <thread>
 
 using namespace fw;
@@ -104,11 +108,30 @@ QMap<QString, QString> shownCells(const QWidget &window)
     return cells;
 }
 
+// Runs the player's script on its own thread while the game runs a real
+// event loop, so it answers the screen reader's questions at once, modal
+// windows and all; what went wrong, with all Orca said if anything did.
+QStringList playAlong(OrcaLog &log, const std::function<void(Player &)> &script)
+{
+    QStringList trouble;
+    QEventLoop running;
+    std::thread player([&] {
+        Player p(log, trouble);
+        script(p);
+        QMetaObject::invokeMethod(&running, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    running.exec();
+    player.join();
+    if (!trouble.isEmpty())
+        qWarning().noquote() << "Orca said:\n" + log.heard().join('\n');
+    return trouble;
+}
+
 #define STEP(heard) \
     if (!(heard))   \
     return
 
-// The hidden row of the second puzzle: pool 6, 5, 4, hidden 4 + 6 X 5 = 50.
+// The second puzzle deals 6, 5 and 4.
 const std::vector<int> kSecondPuzzle{6, 5, 4, 3, 2, 1, 1, 1, 2, 1, 3};
 // A hint's rolls: solution cells 1 and 3, and the operator between 2 and 3.
 const std::vector<int> kHintRolls{1, 6, 6};
@@ -120,6 +143,7 @@ class TestOrca : public QObject {
 private slots:
     void initTestCase();
     void playByEar();
+    void startWindowsAreRead();
 };
 
 void TestOrca::initTestCase()
@@ -133,133 +157,119 @@ void TestOrca::initTestCase()
 void TestOrca::playByEar()
 {
     OrcaLog log(qEnvironmentVariable("FW_ORCA_LOG"));
-    QStringList trouble;
     MainGame game;
     game.die.push(kHintRolls);
     game.die.push(kSecondPuzzle);
     game.window.activateWindow();
 
-    // A real event loop, so the game answers the screen reader's questions
-    // at once, as a running game does.
-    QEventLoop running;
     const QString appName = QCoreApplication::applicationName();
     QMap<QString, QString> cellsReadBack;
     QMap<QString, QString> cellsShown;
-    std::thread player([&] {
-        Player p(log, trouble);
-        auto play = [&] {
-            // The window opens on a puzzle.
-            STEP(p.hear("Figurewheel frame"));
-            STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
-            // Every cell, read over AT-SPI, gives what it shows.
-            cellsReadBack = readCells(appName);
-            QMetaObject::invokeMethod(
-                &game.window, [&] { cellsShown = shownCells(game.window); }, Qt::BlockingQueuedConnection);
-            // Each number is said as it takes the focus.
-            STEP(p.tabTo("Number 1 of the pool"));
-            STEP(p.hearLine("^4\\.?$"));
-            p.key("Right");
-            STEP(p.hear("Number 2 of the pool"));
-            STEP(p.hearLine("^2\\.?$"));
-            p.key("Right");
-            STEP(p.hear("Number 3 of the pool"));
-            STEP(p.hearLine("^5\\.?$"));
+    const QStringList trouble = playAlong(log, [&](Player &p) {
+        // The window opens on a puzzle.
+        STEP(p.hear("Figurewheel frame"));
+        STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
+        // Every cell, read over AT-SPI, gives what it shows.
+        cellsReadBack = readCells(appName);
+        QMetaObject::invokeMethod(
+            &game.window, [&] { cellsShown = shownCells(game.window); }, Qt::BlockingQueuedConnection);
+        // Each number is said as it takes the focus.
+        STEP(p.tabTo("Number 1 of the pool"));
+        STEP(p.hearLine("^4\\.?$"));
+        p.key("Right");
+        STEP(p.hear("Number 2 of the pool"));
+        STEP(p.hearLine("^2\\.?$"));
+        p.key("Right");
+        STEP(p.hear("Number 3 of the pool"));
+        STEP(p.hearLine("^5\\.?$"));
+        p.key("space");
+        STEP(p.hear("notification Holding 5."));
+        STEP(p.tabTo("Your guess, cell 1"));
+        p.key("space");
+        STEP(p.hear("notification Cell 1: 5. Total: 5."));
+        // An operator from the palette.
+        STEP(p.tabTo("Operator plus"));
+        p.key("Right");
+        STEP(p.hear("Operator times"));
+        p.key("Return");
+        STEP(p.hear("notification Holding times."));
+        STEP(p.tabTo("Operator between cells 1 and 2"));
+        p.key("space");
+        STEP(p.hear("notification Between cells 1 and 2: times. Total: 5."));
+        // Taken out again; then a number refused there, which says so.
+        p.key("space");
+        STEP(p.hear("notification Between cells 1 and 2: nothing. Total: 5."));
+        STEP(p.tabTo("Number 1 of the pool"));
+        p.key("space");
+        STEP(p.hear("notification Holding 4."));
+        STEP(p.tabTo("Operator between cells 1 and 2"));
+        p.key("space");
+        STEP(p.hear("notification No change. Total: 5."));
+        // A hint, and its end.
+        STEP(p.tabTo("Hint"));
+        p.key("space");
+        STEP(p.hear("notification Hint 1. Solution cell 1: 5. Solution cell 3: 2. "
+                    "Solution between cells 2 and 3: plus."));
+        QMetaObject::invokeMethod(&game.window, [&] { game.window.Timer2_Timer(); }, Qt::QueuedConnection);
+        STEP(p.hear("notification Solution hidden."));
+        // The rest of 5 X 4 + 2.
+        const std::array<std::array<const char *, 4>, 4> moves{{
+            {"Operator times", "Holding times.", "Operator between cells 1 and 2", "Between cells 1 and 2: times. Total: 5."},
+            {"Number 1 of the pool", "Holding 4.", "Your guess, cell 2", "Cell 2: 4. Total: 20."},
+            {"Operator plus", "Holding plus.", "Operator between cells 2 and 3", "Between cells 2 and 3: plus. Total: 20."},
+            {"Number 2 of the pool", "Holding 2.", "Your guess, cell 3", "Cell 3: 2. Total: 22. !!!Way to go!!!"},
+        }};
+        for (const auto &[from, holding, to, then] : moves) {
+            STEP(p.tabTo(from));
             p.key("space");
-            STEP(p.hear("notification Holding 5."));
-            STEP(p.tabTo("Your guess, cell 1"));
+            STEP(p.hear(QStringLiteral("notification ") + holding));
+            STEP(p.tabTo(to));
             p.key("space");
-            STEP(p.hear("notification Cell 1: 5. Total: 5."));
-            // An operator from the palette.
-            STEP(p.tabTo("Operator plus"));
-            p.key("Right");
-            STEP(p.hear("Operator times"));
-            p.key("Return");
-            STEP(p.hear("notification Holding times."));
-            STEP(p.tabTo("Operator between cells 1 and 2"));
-            p.key("space");
-            STEP(p.hear("notification Between cells 1 and 2: times. Total: 5."));
-            // Taken out again; then a number refused there, which says so.
-            p.key("space");
-            STEP(p.hear("notification Between cells 1 and 2: nothing. Total: 5."));
-            STEP(p.tabTo("Number 1 of the pool"));
-            p.key("space");
-            STEP(p.hear("notification Holding 4."));
-            STEP(p.tabTo("Operator between cells 1 and 2"));
-            p.key("space");
-            STEP(p.hear("notification No change. Total: 5."));
-            // A hint, and its end.
-            STEP(p.tabTo("Hint"));
-            p.key("space");
-            STEP(p.hear("notification Hint 1. Solution cell 1: 5. Solution cell 3: 2. "
-                        "Solution between cells 2 and 3: plus."));
-            QMetaObject::invokeMethod(&game.window, [&] { game.window.Timer2_Timer(); }, Qt::QueuedConnection);
-            STEP(p.hear("notification Solution hidden."));
-            // The rest of 5 X 4 + 2.
-            const std::array<std::array<const char *, 4>, 4> moves{{
-                {"Operator times", "Holding times.", "Operator between cells 1 and 2", "Between cells 1 and 2: times. Total: 5."},
-                {"Number 1 of the pool", "Holding 4.", "Your guess, cell 2", "Cell 2: 4. Total: 20."},
-                {"Operator plus", "Holding plus.", "Operator between cells 2 and 3", "Between cells 2 and 3: plus. Total: 20."},
-                {"Number 2 of the pool", "Holding 2.", "Your guess, cell 3", "Cell 3: 2. Total: 22. !!!Way to go!!!"},
-            }};
-            for (const auto &[from, holding, to, then] : moves) {
-                STEP(p.tabTo(from));
-                p.key("space");
-                STEP(p.hear(QStringLiteral("notification ") + holding));
-                STEP(p.tabTo(to));
-                p.key("space");
-                STEP(p.hear(QStringLiteral("notification ") + then));
-            }
-            // The celebration, then the record: the player types a name.
-            STEP(p.hear("alert Congratulations!  You did it!"));
-            p.key("alt+F4");
-            STEP(p.hear("alert Congratulations!"));
-            STEP(p.hear("I see a new record! What's your name?"));
-            STEP(p.hear("Your name"));
-            p.key("ctrl+a");
-            p.type("Ann");
-            p.key("Return");
-            STEP(p.hear("Figurewheel frame"));
-            // Who holds the record, from the menu.
-            STEP(p.openMenu());
-            p.key("Return");
-            STEP(p.hear("alert Who's Best?"));
-            STEP(p.hearLine("^Ann \\d+ seconds"));
-            p.key("Escape");
-            STEP(p.hear("Figurewheel frame"));
-            // Where things stand, asked for without moving.
-            p.key("s");
-            STEP(p.hearLine("^notification Target 22\\. Total: 22\\. Clock: \\d+ seconds\\.$"));
-            // A new puzzle, and its whole solution.
-            p.key("ctrl+n");
-            STEP(p.hearLine("^notification Target \\d+\\. Numbers: 6, 5, 4\\.$"));
-            STEP(p.tabTo("Answer"));
-            p.key("space");
-            STEP(p.hearLine("^notification Solution: \\d \\w+ \\d \\w+ \\d\\. You peeked!$"));
-            p.key("space");
-            STEP(p.hear("notification Solution hidden."));
-            // The About box and the help window are read as they open.
-            STEP(p.openMenu());
-            p.key("Left");
-            STEP(p.hear("Who Wrote Figurewheel?"));
-            p.key("Return");
-            STEP(p.hear("alert About Figurewheel"));
-            STEP(p.hear("Beta version for testing only!"));
-            p.key("Return");
-            STEP(p.hear("Figurewheel frame"));
-            p.key("F1");
-            STEP(p.hear("alert How do I play Figurewheel?"));
-            STEP(p.hear("How to play: choose how many numbers"));
-            p.key("alt+F4");
-            STEP(p.hear("Figurewheel frame"));
-            return;
-        };
-        play();
-        QMetaObject::invokeMethod(&running, &QEventLoop::quit, Qt::QueuedConnection);
+            STEP(p.hear(QStringLiteral("notification ") + then));
+        }
+        // The celebration, then the record: the player types a name.
+        STEP(p.hear("alert Congratulations!  You did it!"));
+        p.key("alt+F4");
+        STEP(p.hear("alert Congratulations!"));
+        STEP(p.hear("I see a new record! What's your name?"));
+        STEP(p.hear("Your name"));
+        p.key("ctrl+a");
+        p.type("Ann");
+        p.key("Return");
+        STEP(p.hear("Figurewheel frame"));
+        // Who holds the record, from the menu.
+        STEP(p.openMenu());
+        p.key("Return");
+        STEP(p.hear("alert Who's Best?"));
+        STEP(p.hearLine("^Ann \\d+ seconds"));
+        p.key("Escape");
+        STEP(p.hear("Figurewheel frame"));
+        // Where things stand, asked for without moving.
+        p.key("s");
+        STEP(p.hearLine("^notification Target 22\\. Total: 22\\. Clock: \\d+ seconds\\.$"));
+        // A new puzzle, and its whole solution.
+        p.key("ctrl+n");
+        STEP(p.hearLine("^notification Target \\d+\\. Numbers: 6, 5, 4\\.$"));
+        STEP(p.tabTo("Answer"));
+        p.key("space");
+        STEP(p.hearLine("^notification Solution: \\d \\w+ \\d \\w+ \\d\\. You peeked!$"));
+        p.key("space");
+        STEP(p.hear("notification Solution hidden."));
+        // The About box and the help window are read as they open.
+        STEP(p.openMenu());
+        p.key("Left");
+        STEP(p.hear("Who Wrote Figurewheel?"));
+        p.key("Return");
+        STEP(p.hear("alert About Figurewheel"));
+        STEP(p.hear("Beta version for testing only!"));
+        p.key("Return");
+        STEP(p.hear("Figurewheel frame"));
+        p.key("F1");
+        STEP(p.hear("alert How do I play Figurewheel?"));
+        STEP(p.hear("How to play: choose how many numbers"));
+        p.key("alt+F4");
+        STEP(p.hear("Figurewheel frame"));
     });
-    running.exec();
-    player.join();
-    if (!trouble.isEmpty())
-        qWarning().noquote() << "Orca said:\n" + log.heard().join('\n');
     QVERIFY2(trouble.isEmpty(), qPrintable(trouble.join('\n')));
     QCOMPARE(game.store.read("Records", "BestPlayer"), QString("Ann"));
     // The clock may have ticked between the two readings.
@@ -268,6 +278,49 @@ void TestOrca::playByEar()
     cellsShown.remove("Clock");
     QCOMPARE(cellsShown.size(), 34);
     QCOMPARE(cellsReadBack, cellsShown);
+}
+
+// The way in: the splash says its texts as it shows, though it never takes
+// the focus; the tutorial is read whole, and its button leads to a puzzle.
+void TestOrca::startWindowsAreRead()
+{
+    OrcaLog log(qEnvironmentVariable("FW_ORCA_LOG"));
+    log.skipAll();
+    ScriptedDie die;
+    die.push(kFirstPuzzle);
+    die.push(kFirstPuzzle);
+    IniSettingsStore store;
+    Records records;
+    CountingSound sound;
+    std::vector<std::unique_ptr<FrmMain>> mains;
+    const MainWindowFactory createMain = [&]() -> QWidget * {
+        mains.push_back(std::make_unique<FrmMain>(die, store, records, sound));
+        mains.back()->Form_Load();
+        return mains.back().get();
+    };
+    auto *splash = new FrmSplash(createMain);
+    splash->show();
+    const QStringList trouble = playAlong(log, [&](Player &p) {
+        STEP(p.hearLine("^notification Figurewheel! from .+ Version \\d+\\.\\d+\\.\\d+ "));
+        // The splash hands over to the game when its half second is up.
+        QMetaObject::invokeMethod(splash, [&] { splash->Timer1_Timer(); }, Qt::QueuedConnection);
+        STEP(p.hear("Figurewheel frame"));
+        STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
+        QMetaObject::invokeMethod(
+            mains.back().get(), [&] {
+                mains.back()->hide();
+                (new FrmNewUser(createMain))->show();
+            },
+            Qt::QueuedConnection);
+        STEP(p.hear("alert Thanks for Trying Figurewheel!"));
+        STEP(p.hear("Solve the Puzzle! Can you add, subtract, multiply and divide these numbers: 5 1 2 "
+                    "To get this answer: 11 Here's the solution: 5  x  2  +  1  =  11"));
+        STEP(p.hear("Click here to solve your own puzzle! push button."));
+        p.key("space");
+        STEP(p.hear("Figurewheel frame"));
+        STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
+    });
+    QVERIFY2(trouble.isEmpty(), qPrintable(trouble.join('\n')));
 }
 
 QTEST_MAIN(TestOrca)
