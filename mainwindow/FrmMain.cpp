@@ -180,13 +180,22 @@ void FrmMain::buildMenu()
     // The menu stays in the window, also on desktops with a global menu bar.
     menuBar()->setNativeMenuBar(false);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    const std::array<std::pair<const char *, const char *>, 3> entries{{
-        {"mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?")},
-        {"mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?")},
-        {"mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?")},
+    struct Entry {
+        const char *name;
+        const char *caption;
+        void (FrmMain::*handler)();
+    };
+    const std::array<Entry, 3> entries{{
+        {"mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?"), &FrmMain::mnuBest_Click},
+        {"mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?"), &FrmMain::mnuHelp_Click},
+        {"mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?"),
+         &FrmMain::mnuHelpAbout_Click},
     }};
-    for (const auto &[name, caption] : entries)
-        menuBar()->addAction(QCoreApplication::translate(ui::kTextContext, caption))->setObjectName(QString::fromLatin1(name));
+    for (const auto &[name, caption, handler] : entries) {
+        QAction *action = menuBar()->addAction(QCoreApplication::translate(ui::kTextContext, caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    }
 }
 
 void FrmMain::buildLayout()
@@ -202,18 +211,14 @@ void FrmMain::buildLayout()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    const auto table = mainControls();
-    const QList<QWidget *> built = ui::buildControls(client, table);
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (std::size_t n = 0; n < table.size(); ++n) {
-        const ui::ControlSpec &row = table[n];
-        QWidget *widget = built[qsizetype(n)];
-        m_controls.emplace_back(row.id, widget);
-        if (const QString spoken = spokenName(row.id); !spoken.isEmpty())
+    for (const auto &[row, widget] : ui::buildControls(client, mainControls()).entries) {
+        m_controls.emplace_back(row->id, widget);
+        if (const QString spoken = spokenName(row->id); !spoken.isEmpty())
             widget->setAccessibleName(spoken);
-        if (row.tab >= 0)
-            tabOrder.emplace_back(row.tab, widget);
-        if (!takesPart(row.id))
+        if (row->tab >= 0)
+            tabOrder.emplace_back(row->tab, widget);
+        if (!takesPart(row->id))
             widget->setFocusPolicy(Qt::ClickFocus); // a click still focuses it, as always
     }
     std::sort(tabOrder.begin(), tabOrder.end());
@@ -256,10 +261,6 @@ void FrmMain::connectControls()
     clicked(Control::cmdAnswers, &FrmMain::cmdAnswers_Click);
     connect(&m_timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
     connect(&m_timer2, &QTimer::timeout, this, &FrmMain::Timer2_Timer);
-    const auto actions = menuBar()->actions();
-    connect(actions[0], &QAction::triggered, this, &FrmMain::mnuBest_Click);
-    connect(actions[1], &QAction::triggered, this, &FrmMain::mnuHelp_Click);
-    connect(actions[2], &QAction::triggered, this, &FrmMain::mnuHelpAbout_Click);
 }
 
 void FrmMain::Form_Load()

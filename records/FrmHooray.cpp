@@ -39,11 +39,9 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
 {
     setUpRecordWindow(*this, QStringLiteral("frmHooray"),
         QCoreApplication::translate("Figurewheel", "Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
-    const auto controls = ui::buildControls(this, kControls);
-
     // The animation plays stretched to its rectangle; a missing or broken
     // file shows nothing.
-    auto *dancers = static_cast<QLabel *>(controls[1]);
+    auto *dancers = ui::buildControls(this, kControls).get<QLabel>("DXAnimatedGIF1");
     dancers->setFixedSize(dancers->size());
     auto *movie = new QMovie(findMediaFile(kAnimationFile), QByteArray(), dancers);
     dancers->setMovie(movie);

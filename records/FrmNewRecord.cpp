@@ -31,7 +31,7 @@ FrmNewRecord::FrmNewRecord(Records &records, QWidget *parent)
 {
     setUpRecordWindow(*this, QStringLiteral("frmNewRecord"), QCoreApplication::translate("Figurewheel", "Congratulations!"),
                       ui::twipsSize(7752, 3900));
-    m_txtName = static_cast<QLineEdit *>(ui::buildControls(this, kControls).front());
+    m_txtName = ui::buildControls(this, kControls).get<QLineEdit>("txtName");
     // Enter closes the window too, the way a player expects to finish typing.
     connect(m_txtName, &QLineEdit::returnPressed, this, &QDialog::close);
     Form_Load();

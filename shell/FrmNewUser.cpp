@@ -60,9 +60,9 @@ void FrmNewUser::layOut()
 
     // The frame sits at the window's corner, so window and frame coordinates agree.
     QWidget *frame = ui::buildControl(this, {.kind = Frame, .name = "fraMainFrame", .twips = {0, 0, 7380, 5412}});
-    const auto controls = ui::buildControls(frame, kControls);
-    m_command1 = static_cast<QPushButton *>(controls[0]);
-    m_lblVersion = static_cast<QLabel *>(controls[2]);
+    const ui::BuiltControls controls = ui::buildControls(frame, kControls);
+    m_command1 = controls.get<QPushButton>("Command1");
+    m_lblVersion = controls.get<QLabel>("lblVersion");
     connect(m_command1, &QPushButton::clicked, this, &FrmNewUser::Command1_Click);
     ui::centreOnScreen(this);
 }

@@ -7,7 +7,6 @@
 #include "ui/Placing.h"
 #include "ui/Twips.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
 
@@ -48,14 +47,16 @@ void FrmSplash::layOut()
 
     // The frame holds every control; it starts just above the window so its
     // top edge is hidden.
-    m_fraMainFrame = static_cast<QGroupBox *>(ui::buildControl(
-        this, {.kind = Frame, .name = "fraMainFrame", .twips = {45, -15, 7380, 4590}}));
+    m_fraMainFrame = ui::buildControl(
+        this, {.kind = Frame, .name = "fraMainFrame", .twips = {45, -15, 7380, 4590}});
     m_timer1 = new QTimer(m_fraMainFrame);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
 
-    m_lblVersion = static_cast<QLabel *>(ui::buildControls(m_fraMainFrame, kControls, -m_fraMainFrame->pos())[3]);
+    const ui::BuiltControls controls
+        = ui::buildControls(m_fraMainFrame, kControls, -m_fraMainFrame->pos());
+    m_lblVersion = controls.get<QLabel>("lblVersion");
     ui::centreOnScreen(this);
 }
 

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-class QGroupBox;
 class QLabel;
 class QTimer;
 
@@ -26,7 +25,7 @@ private:
     void Form_Load();
 
     MainWindowFactory m_createMain;
-    QGroupBox *m_fraMainFrame = nullptr;
+    QWidget *m_fraMainFrame = nullptr;
     QTimer *m_timer1 = nullptr;
     QLabel *m_lblVersion = nullptr;
     bool m_handedOver = false;

@@ -126,13 +126,21 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
     return widget;
 }
 
-QList<QWidget *> buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset)
+BuiltControls buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset)
 {
     // Built from the back forward, so each control covers those made before it.
-    QList<QWidget *> built(qsizetype(table.size()));
-    for (auto n = qsizetype(table.size()) - 1; n >= 0; --n)
-        built[n] = buildControl(parent, table[std::size_t(n)], offset);
+    BuiltControls built{std::vector<BuiltControls::Entry>(table.size())};
+    for (std::size_t n = table.size(); n-- > 0;)
+        built.entries[n] = {&table[n], buildControl(parent, table[n], offset)};
     return built;
+}
+
+QWidget *BuiltControls::find(std::string_view name) const
+{
+    for (const auto &[row, widget] : entries)
+        if (row->name && row->name == name)
+            return widget;
+    qFatal("no control %s in the table", name.data());
 }
 
 } // namespace fw::ui

@@ -3,13 +3,13 @@
 #include "board/Control.h"
 
 #include <QColor>
-#include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QWidget>
 
 #include <span>
-
-class QWidget;
+#include <string_view>
+#include <vector>
 
 // Every window is built from a table of its controls, listed front to back:
 // the first one listed covers those after it.
@@ -68,8 +68,28 @@ struct ControlSpec {
 // Builds one control into parent, `offset` pixels from its place.
 QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset = {});
 
-// Builds a table's controls, each covering the ones listed after it, and
-// returns them in the table's order.
-QList<QWidget *> buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
+// A table's controls as built, in the table's order, each beside its row.
+// A window takes a control it works on by the name its row gives it, as the
+// kind of widget it works with: a name missing from the table, or a control
+// of another kind, stops the program as the window is built.
+struct BuiltControls {
+    struct Entry {
+        const ControlSpec *row;
+        QWidget *widget;
+    };
+    std::vector<Entry> entries;
+
+    template <typename T> T *get(std::string_view name) const
+    {
+        auto *control = qobject_cast<T *>(find(name));
+        if (!control)
+            qFatal("control %s is not a %s", name.data(), T::staticMetaObject.className());
+        return control;
+    }
+    QWidget *find(std::string_view name) const;
+};
+
+// Builds a table's controls, each covering the ones listed after it.
+BuiltControls buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
 
 } // namespace fw::ui
