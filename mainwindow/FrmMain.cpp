@@ -12,6 +12,7 @@
 #include "shell/FrmHelp.h"
 #include "ui/CellBox.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
 #include <QAccessible>
@@ -70,7 +71,7 @@ protected:
 void showOn(QWidget *widget, const Shown &shown, bool announceValue)
 {
     if (shown.text) {
-        const QString text = QCoreApplication::translate(ui::kTextContext, shown.text->c_str());
+        const QString text = textFor(*shown.text);
         if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text) {
             box->setText(text);
             if (announceValue) {
@@ -180,22 +181,15 @@ void FrmMain::buildMenu()
     // The menu stays in the window, also on desktops with a global menu bar.
     menuBar()->setNativeMenuBar(false);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    struct Entry {
-        const char *name;
-        const char *caption;
-        void (FrmMain::*handler)();
-    };
-    const std::array<Entry, 3> entries{{
-        {"mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?"), &FrmMain::mnuBest_Click},
-        {"mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?"), &FrmMain::mnuHelp_Click},
-        {"mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?"),
-         &FrmMain::mnuHelpAbout_Click},
-    }};
-    for (const auto &[name, caption, handler] : entries) {
-        QAction *action = menuBar()->addAction(QCoreApplication::translate(ui::kTextContext, caption));
+    const auto entry = [this](const char *name, const char *caption, void (FrmMain::*handler)()) {
+        QAction *action = menuBar()->addAction(ui::Texts::tr(caption));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
-    }
+    };
+    entry("mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?"), &FrmMain::mnuBest_Click);
+    entry("mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?"), &FrmMain::mnuHelp_Click);
+    entry("mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?"),
+          &FrmMain::mnuHelpAbout_Click);
 }
 
 void FrmMain::buildLayout()

@@ -6,9 +6,9 @@
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace fw {
@@ -30,7 +30,7 @@ const std::array kControls{
 FrmBest::FrmBest(const Records &records, QWidget *parent)
     : QDialog(parent)
 {
-    setUpRecordWindow(*this, QStringLiteral("frmBest"), QCoreApplication::translate("Figurewheel", "Who's Best?"), ui::twipsSize(5796, 3288));
+    setUpRecordWindow(*this, QStringLiteral("frmBest"), ui::Texts::tr("Who's Best?"), ui::twipsSize(5796, 3288));
     ui::setBackground(this, ui::kDarkBlue);
     const ui::BuiltControls controls = ui::buildControls(this, kControls);
 

@@ -5,9 +5,9 @@
 #include "records/SoundPlayer.h"
 #include "ui/ControlTable.h"
 #include "ui/Placing.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMovie>
 #include <QTimer>
@@ -38,7 +38,7 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
     , m_sound(sound)
 {
     setUpRecordWindow(*this, QStringLiteral("frmHooray"),
-        QCoreApplication::translate("Figurewheel", "Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
+        ui::Texts::tr("Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
     // The animation plays stretched to its rectangle; a missing or broken
     // file shows nothing.
     auto *dancers = ui::buildControls(this, kControls).get<QLabel>("DXAnimatedGIF1");

@@ -29,8 +29,10 @@ fi
 sources=(app board core mainwindow records shell ui)
 ts_files=(translations/figurewheel_*.ts)
 
+# The include path lets lupdate find fw::ui::Texts, whose tr() puts every
+# text in the one context "Figurewheel".
 run_lupdate() { # run_lupdate TS_FILE...
-  "$lupdate" -silent -locations none -extensions cpp,h "${sources[@]}" -ts "$@"
+  "$lupdate" -silent -locations none -extensions cpp,h -I . "${sources[@]}" -ts "$@"
 }
 
 case ${1:-} in

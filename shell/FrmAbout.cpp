@@ -5,9 +5,9 @@
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -46,7 +46,7 @@ void FrmAbout::layOut()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("Figurewheel", "About Figurewheel"));
+    setWindowTitle(ui::Texts::tr("About Figurewheel"));
     setFont(ui::defaultFont());
     setSizeGripEnabled(false);
     setFixedSize(ui::twipsSize(5868, 3684));

@@ -6,9 +6,9 @@
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -54,7 +54,7 @@ void FrmNewUser::layOut()
 {
     setObjectName(QStringLiteral("frmNewUser"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("Figurewheel", "Thanks for Trying Figurewheel!"));
+    setWindowTitle(ui::Texts::tr("Thanks for Trying Figurewheel!"));
     setFont(ui::defaultFont());
     resize(ui::twipsSize(7524, 5532));
 

@@ -4,9 +4,9 @@
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -24,11 +24,6 @@ void setFaceOf(QWidget *widget, const Face &face)
     const QFont font = gameFont(face.points, face.bold, face.italic);
     if (font != widget->font())
         widget->setFont(font);
-}
-
-QString translated(const char *source)
-{
-    return QCoreApplication::translate(kTextContext, source);
 }
 
 QWidget *makeLabel(QWidget *parent, const ControlSpec &row, const QString &text)
@@ -81,7 +76,7 @@ QWidget *makeStatusBar(QWidget *parent, const QString &text)
 
 QWidget *make(QWidget *parent, const ControlSpec &row)
 {
-    const QString text = translated(row.text);
+    const QString text = Texts::tr(row.text);
     switch (row.kind) {
     case ControlKind::Label: return makeLabel(parent, row, text);
     case ControlKind::Button: return new QPushButton(text, parent);
@@ -112,9 +107,9 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
     if (row.color.isValid())
         setTextColor(widget, row.color);
     if (row.tip)
-        widget->setToolTip(translated(row.tip));
+        widget->setToolTip(Texts::tr(row.tip));
     if (row.spoken)
-        widget->setAccessibleName(translated(row.spoken));
+        widget->setAccessibleName(Texts::tr(row.spoken));
     if (row.hidden)
         widget->hide();
     if (auto *label = qobject_cast<QLabel *>(widget); label && row.kind == ControlKind::Label) {

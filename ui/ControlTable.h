@@ -16,12 +16,9 @@
 //
 // A control's text, tooltip and spoken name are shown translated: tables mark
 // them QT_TRANSLATE_NOOP("Figurewheel", "..."), the one context of all the
-// game's texts, and the builder looks them up there. Numbers and operators
-// are left unmarked and show as written.
+// game's texts, and the builder looks them up there (Texts::tr). Numbers and
+// operators are left unmarked and show as written.
 namespace fw::ui {
-
-// The translation context of every text the game shows or speaks.
-inline constexpr char kTextContext[] = "Figurewheel";
 
 enum class ControlKind : std::uint8_t {
     Label,     // text on a see-through background

@@ -135,11 +135,6 @@ std::unique_ptr<QWidget> makeWindow(const QString &name, Game &game)
     return makeSecondaryWindow(name, game.window.get(), game.sound, game.records);
 }
 
-QString translated(const char *english)
-{
-    return QCoreApplication::translate(ui::kTextContext, english);
-}
-
 } // namespace
 
 class TestTranslations : public QObject {
@@ -187,9 +182,9 @@ void TestTranslations::languageFollowsTheLocale()
     QFETCH(QLocale, locale);
     QFETCH(QString, language);
     QCOMPARE(ui::installTranslations(locale), language);
-    QCOMPARE(translated("Hint") == QLatin1String("Hint"), language.isEmpty());
+    QCOMPARE(ui::Texts::tr("Hint") == QLatin1String("Hint"), language.isEmpty());
     ui::removeTranslations();
-    QCOMPARE(translated("Hint"), QStringLiteral("Hint"));
+    QCOMPARE(ui::Texts::tr("Hint"), QStringLiteral("Hint"));
 }
 
 void TestTranslations::everyWindowTranslated_data()
@@ -266,7 +261,7 @@ void TestTranslations::closingMessagesTranslated()
     auto *done = qobject_cast<QLabel *>(game.window->control({Control::lblDone}));
     QVERIFY(done);
     QVERIFY(game.window->puzzle().Done);
-    QCOMPARE(done->text(), translated(english.toUtf8().constData()));
+    QCOMPARE(done->text(), ui::Texts::tr(english.toUtf8().constData()));
     QVERIFY(done->text() != english);
     for (Control shownLabel : {Control::lblHint1, Control::lblHint2, Control::lblHint3})
         QVERIFY(game.window->control({shownLabel})->isVisible());

@@ -286,7 +286,7 @@ private:
         const auto clock = shown(puzzle(), {Control::txtTimer});
         return settle(QStringLiteral("solve %1 numbers at clock %2")
                           .arg(puzzle().NumCount)
-                          .arg(QString::fromStdString(clock->text.value_or(""))));
+                          .arg(textFor(clock->text.value_or(""))));
     }
 
     // Lets a celebration that the event queued run now, with its windows
@@ -321,7 +321,7 @@ private:
                 continue;
             QWidget *widget = window.control(row.id);
             if (expected->text) {
-                const QString text = QString::fromStdString(*expected->text);
+                const QString text = textFor(*expected->text);
                 const auto *box = qobject_cast<QLineEdit *>(widget);
                 const QString actual = box ? box->text() : qobject_cast<QLabel *>(widget)->text();
                 if (actual != text)
