@@ -1,10 +1,9 @@
 #include "records/Records.h"
 
 #include "core/NumberText.h"
+#include "core/Saturating.h"
 #include "records/SettingsStore.h"
 #include "records/StoreKeys.h"
-
-#include <limits>
 
 namespace fw {
 
@@ -47,14 +46,11 @@ void loadRecords(Records &records, SettingsStore &store)
     }
     records.gBestPlayer = store.read(keys::kRecords, keys::kBestPlayer);
 
-    // A counter that is not a number starts again from 0; it stops at the
-    // top of its range instead of turning negative.
+    // A counter that is not a number starts again from 0.
     records.gTimesPlayed
         = strictInt16(toStd(store.read(keys::kRecords, keys::kTimesPlayed))).value_or(0);
-    const std::int16_t raised = records.gTimesPlayed < std::numeric_limits<std::int16_t>::max()
-        ? static_cast<std::int16_t>(records.gTimesPlayed + 1)
-        : records.gTimesPlayed;
-    store.write(keys::kRecords, keys::kTimesPlayed, toText(decimalText(raised)));
+    store.write(keys::kRecords, keys::kTimesPlayed,
+        toText(decimalText(raisedByOne(records.gTimesPlayed))));
 }
 
 Placement readPlacement(const SettingsStore &store)
