@@ -44,7 +44,7 @@ const std::array kControls{
 
 FrmNewUser::FrmNewUser(MainWindowFactory createMain)
     : QWidget(nullptr, Qt::Window)
-    , m_createMain(std::move(createMain))
+    , m_handOver(std::move(createMain))
 {
     layOut();
     Form_Load();
@@ -75,10 +75,7 @@ void FrmNewUser::Form_Load()
 
 void FrmNewUser::Command1_Click()
 {
-    // A second click that arrives while the main window loads opens nothing more.
-    if (std::exchange(m_handedOver, true))
-        return;
-    shell::handOverToMainWindow(this, m_createMain);
+    m_handOver.from(this);
 }
 
 } // namespace fw

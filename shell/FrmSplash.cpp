@@ -32,7 +32,7 @@ const std::array kControls{
 
 FrmSplash::FrmSplash(MainWindowFactory createMain)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_createMain(std::move(createMain))
+    , m_handOver(std::move(createMain))
 {
     layOut();
     Form_Load();
@@ -72,9 +72,7 @@ void FrmSplash::Timer1_Timer()
     // Loading the main window may take a while; the timer must not tick
     // again meanwhile and open a second one.
     m_timer1->stop();
-    if (std::exchange(m_handedOver, true))
-        return;
-    shell::handOverToMainWindow(this, m_createMain);
+    m_handOver.from(this);
 }
 
 } // namespace fw

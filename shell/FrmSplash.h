@@ -24,11 +24,10 @@ private:
     void layOut();
     void Form_Load();
 
-    MainWindowFactory m_createMain;
+    shell::MainWindowHandOver m_handOver;
     QWidget *m_fraMainFrame = nullptr;
     QTimer *m_timer1 = nullptr;
     QLabel *m_lblVersion = nullptr;
-    bool m_handedOver = false;
 };
 
 } // namespace fw
