@@ -1,11 +1,11 @@
 // The celebration, new-record and best-time windows: their layout, the
 // celebration's sound and animation, the name hand-over and the display.
-#include "RecordsTestSupport.h"
+#include "support/RecordsTestSupport.h"
 
+#include "celebration/FrmHooray.h"
+#include "media/MediaFiles.h"
 #include "records/FrmBest.h"
-#include "records/FrmHooray.h"
 #include "records/FrmNewRecord.h"
-#include "records/MediaFiles.h"
 #include "records/Records.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"

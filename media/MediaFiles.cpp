@@ -1,4 +1,4 @@
-#include "records/MediaFiles.h"
+#include "media/MediaFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "records/FrmHooray.h"
+#include "celebration/FrmHooray.h"
 
-#include "records/MediaFiles.h"
+#include "media/MediaFiles.h"
 #include "records/RecordWindow.h"
-#include "records/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 #include "ui/ControlTable.h"
 #include "ui/Placing.h"
 #include "ui/Translations.h"

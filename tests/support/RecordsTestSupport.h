@@ -6,7 +6,7 @@
 // private test dir.
 
 #include "records/SettingsStore.h"
-#include "records/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include <QApplication>
 #include <QDir>

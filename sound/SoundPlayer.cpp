@@ -1,6 +1,6 @@
-#include "records/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
-#include "records/MediaFiles.h"
+#include "media/MediaFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 // The reward at the end of a solve: the celebration first, then the record
 // rule on the clock's text, the best time stored before the name window
 // opens, and the holder stored after every solve.
-#include "RecordsTestSupport.h"
+#include "support/RecordsTestSupport.h"
 
+#include "celebration/SolveReward.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "records/SolveReward.h"
 
 #include <QLineEdit>
 #include <QtTest>
