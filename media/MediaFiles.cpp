@@ -8,25 +8,32 @@ namespace fw {
 
 QString findMediaFile(const QString &bareName)
 {
-    const QString programDir
-        = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     // The data folder the build was configured for, and the same folder
     // relative to the program, so an installed tree still works when it is
     // moved to another prefix.
-    const QString places[] = {
-        QDir::currentPath(),
-        programDir,
-        QStringLiteral(FIGUREWHEEL_DATADIR),
-        programDir.isEmpty() ? QString() : programDir + QStringLiteral("/../share/figurewheel"),
-    };
+    const QStringList places = QStringList{QDir::currentPath()}
+        + foldersFromProgram({QStringLiteral("."), QStringLiteral(FIGUREWHEEL_DATADIR),
+                              QStringLiteral("../share/figurewheel")});
     for (const QString &place : places) {
-        if (place.isEmpty())
-            continue;
         const QString path = QDir(place).absoluteFilePath(bareName);
         if (QFileInfo(path).isFile())
             return path;
     }
     return bareName;
+}
+
+QStringList foldersFromProgram(std::initializer_list<QString> folders)
+{
+    const QString programDir
+        = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    QStringList found;
+    for (const QString &folder : folders) {
+        if (QDir::isAbsolutePath(folder))
+            found << folder;
+        else if (!programDir.isEmpty())
+            found << (folder == QLatin1String(".") ? programDir : programDir + u'/' + folder);
+    }
+    return found;
 }
 
 } // namespace fw

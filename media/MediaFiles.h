@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <initializer_list>
 
 namespace fw {
 
@@ -8,5 +11,11 @@ namespace fw {
 // working directory, then beside the executable, then in the installed data
 // directory. Returns the first that exists, or the bare name when none does.
 QString findMediaFile(const QString &bareName);
+
+// Folders to look in for a file installed with the game, in the order given:
+// a relative one is taken from the program's own folder ("." is that folder
+// itself), an absolute one as it is. Before the application object exists,
+// the relative ones are left out.
+QStringList foldersFromProgram(std::initializer_list<QString> folders);
 
 } // namespace fw
