@@ -6,9 +6,10 @@
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
-#include "ui/AllWindows.h"
+#include "support/AllWindows.h"
 #include "ui/ControlTable.h"
-#include "ui/CountingSound.h"
+#include "support/CountingSound.h"
+#include "support/TextFits.h"
 #include "ui/Translations.h"
 
 #include <QAbstractButton>
@@ -103,29 +104,6 @@ bool sameInEveryLanguage(QString text)
     if (text == QLatin1String("OK") || version.match(text).hasMatch())
         return true;
     return !text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
-}
-
-// Labels and buttons on view whose text runs past their rectangle.
-QStringList overrunning(QWidget *window)
-{
-    QStringList overruns;
-    const auto labels = window->findChildren<QLabel *>();
-    for (const QLabel *label : labels) {
-        if (label->wordWrap() || label->text().isEmpty() || !label->isVisible())
-            continue;
-        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-        if (needed > label->width() - 2 * label->margin())
-            overruns << QStringLiteral("%1 \"%2\" %3 > %4").arg(label->objectName(), label->text()).arg(needed).arg(label->width());
-    }
-    // A button's text stays inside its frame, with a little air on each side.
-    const auto buttons = window->findChildren<QAbstractButton *>();
-    for (const QAbstractButton *button : buttons) {
-        const int margin = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 2;
-        const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
-        if (!button->text().isEmpty() && needed + 2 * margin > button->width())
-            overruns << QStringLiteral("%1 \"%2\" %3 > %4").arg(button->objectName(), button->text()).arg(needed).arg(button->width());
-    }
-    return overruns;
 }
 
 std::unique_ptr<QWidget> makeWindow(const QString &name, Game &game)

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-// Remembers every sound the game asks for instead of playing it.
+// The one fake sound player: remembers every sound the game asks for,
+// in order, instead of playing it.
 class CountingSound final : public fw::SoundPlayer {
 public:
     void play(const QString &bareName) override { played << bareName; }
