@@ -1,7 +1,7 @@
 // The main window driven the way a player drives it: drops arrive as drop
 // events on the cells, presses as mouse presses, buttons are clicked, and the
 // windows a solve opens really open and are closed by the test.
-#include "DropEvents.h"
+#include "support/DropEvents.h"
 #include "MainGame.h"
 #include "support/ModalScript.h"
 #include "records/Records.h"
