@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/Die.h"
+#include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "records/SoundPlayer.h"
-#include "mainwindow/FrmMain.h"
+#include "sound/SoundPlayer.h"
 
 #include <QPointer>
 

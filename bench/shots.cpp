@@ -2,17 +2,17 @@
 // (scripts/screenshots.sh): the main window with a fixed puzzle and stopped
 // clock, the splash, the tutorial, About, the celebration (first frame), the
 // new-record window and the best-player window. Prints "ready" once shown.
+#include "celebration/FrmHooray.h"
 #include "core/Die.h"
 #include "mainwindow/FrmMain.h"
 #include "records/FrmBest.h"
-#include "records/FrmHooray.h"
 #include "records/FrmNewRecord.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "records/SoundPlayer.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
+#include "sound/SoundPlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
 

@@ -1,9 +1,9 @@
 #include "board/Hints.h"
 
 #include "core/Puzzle.h"
+#include "core/Saturating.h"
 
 #include <cmath>
-#include <limits>
 
 namespace fw {
 
@@ -30,9 +30,7 @@ void showHint(Puzzle &puzzle)
         puzzle.AnswerOpShownAt[j] = true;
     // Each hint starts the two seconds afresh.
     puzzle.Timer2.restart(kHintShowMs);
-    // The count stops at its largest value instead of wrapping round.
-    if (puzzle.HintsUsed < std::numeric_limits<std::int16_t>::max())
-        ++puzzle.HintsUsed;
+    puzzle.HintsUsed = raisedByOne(puzzle.HintsUsed);
     puzzle.HintCountShown = true;
 }
 

@@ -15,7 +15,7 @@ std::string numberText(std::int16_t number)
     return number > 0 ? decimalText(number) : std::string();
 }
 
-Shown showing(std::string text, bool visible = true)
+Shown showing(ShownText text, bool visible = true)
 {
     Shown shown;
     shown.text = std::move(text);
@@ -28,11 +28,6 @@ Shown visibleIf(bool visible)
     Shown shown;
     shown.visible = visible;
     return shown;
-}
-
-std::string closingText(Closing closing)
-{
-    return closing == Closing::YoureDone ? "You're done!" : "!!!Way to go!!!";
 }
 
 } // namespace
@@ -59,7 +54,7 @@ std::optional<Shown> shown(const Puzzle &p, ControlId id)
     case Control::txtTimer:
         return showing(p.ClockShown ? decimalText(*p.ClockShown) : std::string("00"));
     case Control::lblDone:
-        return showing(closingText(p.ClosingMessage), p.Done);
+        return showing(p.ClosingMessage, p.Done);
     case Control::lblPeeked:
         return visibleIf(p.Peeked);
     case Control::lblHint1:

@@ -1,18 +1,22 @@
 #pragma once
 
 #include "board/Control.h"
+#include "core/Puzzle.h"
 
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace fw {
 
-class Puzzle;
+// A control's text: digits or an operator, shown as written, or the closing
+// message, which the window puts in the player's language.
+using ShownText = std::variant<std::string, Closing>;
 
 // What one control shows of the puzzle. A text or a font size left empty
 // stays as the control was laid out.
 struct Shown {
-    std::optional<std::string> text;
+    std::optional<ShownText> text;
     bool visible = true;
     std::optional<double> points;
 

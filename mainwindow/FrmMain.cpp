@@ -4,17 +4,18 @@
 #include "board/Moves.h"
 #include "board/Shown.h"
 #include "board/Tidings.h"
+#include "celebration/SolveReward.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/Speech.h"
 #include "records/FrmBest.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "records/SolveReward.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmHelp.h"
 #include "ui/Announcer.h"
 #include "ui/CellBox.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ protected:
 void showOn(QWidget *widget, const Shown &shown)
 {
     if (shown.text) {
-        const QString text = QCoreApplication::translate(ui::kTextContext, shown.text->c_str());
+        const QString text = textFor(*shown.text);
         if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text) {
             box->setText(text);
         } else if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() != text) {
@@ -166,13 +167,15 @@ void FrmMain::buildMenu()
     // The menu stays in the window, also on desktops with a global menu bar.
     menuBar()->setNativeMenuBar(false);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    const std::array<std::pair<const char *, const char *>, 3> entries{{
-        {"mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?")},
-        {"mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?")},
-        {"mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?")},
-    }};
-    for (const auto &[name, caption] : entries)
-        menuBar()->addAction(QCoreApplication::translate(ui::kTextContext, caption))->setObjectName(QString::fromLatin1(name));
+    const auto entry = [this](const char *name, const char *caption, void (FrmMain::*handler)()) {
+        QAction *action = menuBar()->addAction(ui::Texts::tr(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    entry("mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?"), &FrmMain::mnuBest_Click);
+    entry("mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?"), &FrmMain::mnuHelp_Click);
+    entry("mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?"),
+          &FrmMain::mnuHelpAbout_Click);
 }
 
 void FrmMain::buildLayout()
@@ -188,18 +191,14 @@ void FrmMain::buildLayout()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    const auto table = mainControls();
-    const QList<QWidget *> built = ui::buildControls(client, table);
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (std::size_t n = 0; n < table.size(); ++n) {
-        const ui::ControlSpec &row = table[n];
-        QWidget *widget = built[qsizetype(n)];
-        m_controls.emplace_back(row.id, widget);
-        if (const QString spoken = spokenName(row.id); !spoken.isEmpty())
+    for (const auto &[row, widget] : ui::buildControls(client, mainControls()).entries) {
+        m_controls.emplace_back(row->id, widget);
+        if (const QString spoken = spokenName(row->id); !spoken.isEmpty())
             widget->setAccessibleName(spoken);
-        if (row.tab >= 0)
-            tabOrder.emplace_back(row.tab, widget);
-        if (!takesPart(row.id))
+        if (row->tab >= 0)
+            tabOrder.emplace_back(row->tab, widget);
+        if (!takesPart(row->id))
             widget->setFocusPolicy(Qt::ClickFocus); // a click still focuses it, as always
     }
     std::sort(tabOrder.begin(), tabOrder.end());
@@ -243,10 +242,6 @@ void FrmMain::connectControls()
     clicked(Control::cmdAnswers, &FrmMain::cmdAnswers_Click);
     connect(&m_timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
     connect(&m_timer2, &QTimer::timeout, this, &FrmMain::Timer2_Timer);
-    const auto actions = menuBar()->actions();
-    connect(actions[0], &QAction::triggered, this, &FrmMain::mnuBest_Click);
-    connect(actions[1], &QAction::triggered, this, &FrmMain::mnuHelp_Click);
-    connect(actions[2], &QAction::triggered, this, &FrmMain::mnuHelpAbout_Click);
 }
 
 void FrmMain::Form_Load()

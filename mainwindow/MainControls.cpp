@@ -6,10 +6,10 @@
 
 #include "core/Operator.h"
 #include "ui/Colors.h"
-
-#include <QCoreApplication>
+#include "ui/Translations.h"
 
 #include <array>
+#include <variant>
 
 namespace fw {
 
@@ -29,12 +29,6 @@ constexpr const char *paletteText(int index)
 
 constexpr char kHowMany[] = QT_TRANSLATE_NOOP("Figurewheel", "How many numbers do you want?");
 
-// The closing messages come from the board as English texts; the window shows
-// them translated (FrmMain's showOn), so they are marked for translation here.
-[[maybe_unused]] constexpr const char *kClosingTexts[] = {
-    QT_TRANSLATE_NOOP("Figurewheel", "!!!Way to go!!!"),
-    QT_TRANSLATE_NOOP("Figurewheel", "You're done!"),
-};
 
 } // namespace
 
@@ -100,26 +94,34 @@ std::span<const ui::ControlSpec> mainControls()
     return kControls;
 }
 
+QString textFor(const ShownText &text)
+{
+    if (const auto *written = std::get_if<std::string>(&text))
+        return QString::fromStdString(*written);
+    return std::get<Closing>(text) == Closing::YoureDone ? ui::Texts::tr("You're done!")
+                                                         : ui::Texts::tr("!!!Way to go!!!");
+}
+
 QString spokenName(ControlId id)
 {
     const int n = id.index;
     switch (id.kind) {
     case C::txtNumber:
-        return n == 0 ? QCoreApplication::translate("Figurewheel", "Target")
-                      : QCoreApplication::translate("Figurewheel", "Number %1 of the pool").arg(n);
-    case C::txtGuess: return QCoreApplication::translate("Figurewheel", "Your guess, cell %1").arg(n);
+        return n == 0 ? ui::Texts::tr("Target")
+                      : ui::Texts::tr("Number %1 of the pool").arg(n);
+    case C::txtGuess: return ui::Texts::tr("Your guess, cell %1").arg(n);
     case C::txtGuessOp:
-        return QCoreApplication::translate("Figurewheel", "Operator between cells %1 and %2").arg(n).arg(n + 1);
-    case C::txtAnswer: return QCoreApplication::translate("Figurewheel", "Solution, cell %1").arg(n);
+        return ui::Texts::tr("Operator between cells %1 and %2").arg(n).arg(n + 1);
+    case C::txtAnswer: return ui::Texts::tr("Solution, cell %1").arg(n);
     case C::txtAnswerOp:
-        return QCoreApplication::translate("Figurewheel", "Solution, operator between cells %1 and %2")
+        return ui::Texts::tr("Solution, operator between cells %1 and %2")
             .arg(n)
             .arg(n + 1);
-    case C::txtCurrentTotal: return QCoreApplication::translate("Figurewheel", "Running total");
-    case C::txtTimer: return QCoreApplication::translate("Figurewheel", "Clock");
-    case C::cmdNums: return QCoreApplication::translate("Figurewheel", "%1 numbers").arg(n);
+    case C::txtCurrentTotal: return ui::Texts::tr("Running total");
+    case C::txtTimer: return ui::Texts::tr("Clock");
+    case C::cmdNums: return ui::Texts::tr("%1 numbers").arg(n);
     case C::txtOp:
-        return QCoreApplication::translate("Figurewheel", "Operator %1, drag it into your guess")
+        return ui::Texts::tr("Operator %1, drag it into your guess")
             .arg(operatorWord(paletteOperator(n)));
     default: return {};
     }

@@ -6,9 +6,9 @@
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace fw {
@@ -30,13 +30,13 @@ const std::array kControls{
 FrmBest::FrmBest(const Records &records, QWidget *parent)
     : QDialog(parent)
 {
-    setUpRecordWindow(*this, QStringLiteral("frmBest"), QCoreApplication::translate("Figurewheel", "Who's Best?"), ui::twipsSize(5796, 3288));
+    setUpRecordWindow(*this, QStringLiteral("frmBest"), ui::Texts::tr("Who's Best?"), ui::twipsSize(5796, 3288));
     ui::setBackground(this, ui::kDarkBlue);
-    const auto controls = ui::buildControls(this, kControls);
+    const ui::BuiltControls controls = ui::buildControls(this, kControls);
 
     // Form_Load: the values of this moment; a name is shown as typed.
-    auto *time = static_cast<QLabel *>(controls[1]);
-    auto *player = static_cast<QLabel *>(controls[2]);
+    auto *time = controls.get<QLabel>("lblBestTime");
+    auto *player = controls.get<QLabel>("lblBestPlayer");
     player->setText(records.gBestPlayer);
     time->setText(QString::fromStdString(decimalText(records.gBestTime)));
     ui::fitTextToWidth(player);

@@ -4,9 +4,9 @@
 #include "records/RecordWindow.h"
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace fw {
@@ -29,9 +29,9 @@ FrmNewRecord::FrmNewRecord(Records &records, QWidget *parent)
     : QDialog(parent)
     , m_records(records)
 {
-    setUpRecordWindow(*this, QStringLiteral("frmNewRecord"), QCoreApplication::translate("Figurewheel", "Congratulations!"),
+    setUpRecordWindow(*this, QStringLiteral("frmNewRecord"), ui::Texts::tr("Congratulations!"),
                       ui::twipsSize(7752, 3900));
-    m_txtName = static_cast<QLineEdit *>(ui::buildControls(this, kControls).front());
+    m_txtName = ui::buildControls(this, kControls).get<QLineEdit>("txtName");
     // Enter closes the window too, the way a player expects to finish typing.
     connect(m_txtName, &QLineEdit::returnPressed, this, &QDialog::close);
     Form_Load();

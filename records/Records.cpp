@@ -1,10 +1,9 @@
 #include "records/Records.h"
 
 #include "core/NumberText.h"
+#include "core/Saturating.h"
 #include "records/SettingsStore.h"
 #include "records/StoreKeys.h"
-
-#include <limits>
 
 namespace fw {
 
@@ -14,21 +13,11 @@ constexpr std::int16_t kNoRecordTime = 999;
 const QString kNoRecordHolder = QStringLiteral("Nobody");
 const QString kDefaultPosition = QStringLiteral("1000");
 
-std::string toStd(const QString &text)
-{
-    return text.toStdString();
-}
-
-QString toText(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 std::int16_t readLaunchCount(const SettingsStore &store)
 {
-    return lenientInt16(toStd(store.read(keys::kRecords, keys::kTimesPlayed)));
+    return lenientInt16(store.read(keys::kRecords, keys::kTimesPlayed).toStdString());
 }
 
 void loadRecords(Records &records, SettingsStore &store)
@@ -37,24 +26,22 @@ void loadRecords(Records &records, SettingsStore &store)
     // together neither reset the records twice nor count one launch.
     const auto lock = store.lockForUpdate();
 
-    records.gBestTime = lenientInt16(toStd(store.read(keys::kRecords, keys::kBestTime)));
+    records.gBestTime = lenientInt16(store.read(keys::kRecords, keys::kBestTime).toStdString());
     if (records.gBestTime < 1) {
         // A first start, or the record was lost: start all three afresh.
         records.gBestTime = kNoRecordTime;
-        store.write(keys::kRecords, keys::kBestTime, toText(decimalText(kNoRecordTime)));
+        store.write(keys::kRecords, keys::kBestTime,
+            QString::fromStdString(decimalText(kNoRecordTime)));
         store.write(keys::kRecords, keys::kBestPlayer, kNoRecordHolder);
         store.write(keys::kRecords, keys::kTimesPlayed, QStringLiteral("0"));
     }
     records.gBestPlayer = store.read(keys::kRecords, keys::kBestPlayer);
 
-    // A counter that is not a number starts again from 0; it stops at the
-    // top of its range instead of turning negative.
+    // A counter that is not a number starts again from 0.
     records.gTimesPlayed
-        = strictInt16(toStd(store.read(keys::kRecords, keys::kTimesPlayed))).value_or(0);
-    const std::int16_t raised = records.gTimesPlayed < std::numeric_limits<std::int16_t>::max()
-        ? static_cast<std::int16_t>(records.gTimesPlayed + 1)
-        : records.gTimesPlayed;
-    store.write(keys::kRecords, keys::kTimesPlayed, toText(decimalText(raised)));
+        = strictInt16(store.read(keys::kRecords, keys::kTimesPlayed).toStdString()).value_or(0);
+    store.write(keys::kRecords, keys::kTimesPlayed,
+        QString::fromStdString(decimalText(raisedByOne(records.gTimesPlayed))));
 }
 
 Placement readPlacement(const SettingsStore &store)
@@ -62,7 +49,7 @@ Placement readPlacement(const SettingsStore &store)
     // A stored position that is not a number falls back like a missing one.
     Placement placement;
     const auto read = [&](const QString &key, float fallback) {
-        return strictNumber(toStd(store.read(keys::kSettings, key, kDefaultPosition)))
+        return strictNumber(store.read(keys::kSettings, key, kDefaultPosition).toStdString())
             .value_or(fallback);
     };
     placement.left = read(keys::kMainLeft, placement.left);
@@ -72,10 +59,10 @@ Placement readPlacement(const SettingsStore &store)
 
 void storePlacement(SettingsStore &store, float left, float top, float width, float height)
 {
-    store.write(keys::kSettings, keys::kMainLeft, toText(positionText(left)));
-    store.write(keys::kSettings, keys::kMainTop, toText(positionText(top)));
-    store.write(keys::kSettings, keys::kMainWidth, toText(positionText(width)));
-    store.write(keys::kSettings, keys::kMainHeight, toText(positionText(height)));
+    store.write(keys::kSettings, keys::kMainLeft, QString::fromStdString(positionText(left)));
+    store.write(keys::kSettings, keys::kMainTop, QString::fromStdString(positionText(top)));
+    store.write(keys::kSettings, keys::kMainWidth, QString::fromStdString(positionText(width)));
+    store.write(keys::kSettings, keys::kMainHeight, QString::fromStdString(positionText(height)));
 }
 
 } // namespace fw

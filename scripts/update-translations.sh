@@ -26,11 +26,13 @@ fi
 
 # The folders of the game's own code; tests, tools and benchmarks show no
 # player anything.
-sources=(app board core mainwindow records shell ui)
+sources=(app board celebration core mainwindow media records shell sound ui)
 ts_files=(translations/figurewheel_*.ts)
 
+# The include path lets lupdate find fw::ui::Texts, whose tr() puts every
+# text in the one context "Figurewheel".
 run_lupdate() { # run_lupdate TS_FILE...
-  "$lupdate" -silent -locations none -extensions cpp,h "${sources[@]}" -ts "$@"
+  "$lupdate" -silent -locations none -extensions cpp,h -I . "${sources[@]}" -ts "$@"
 }
 
 case ${1:-} in

@@ -5,10 +5,10 @@
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 #include "ui/WindowReading.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -48,14 +48,14 @@ void FrmAbout::layOut()
     setObjectName(QStringLiteral("frmAbout"));
     ui::readWholeOnOpen(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("Figurewheel", "About Figurewheel"));
+    setWindowTitle(ui::Texts::tr("About Figurewheel"));
     setFont(ui::defaultFont());
     setSizeGripEnabled(false);
     setFixedSize(ui::twipsSize(5868, 3684));
 
-    const auto controls = ui::buildControls(this, kControls);
+    const ui::BuiltControls controls = ui::buildControls(this, kControls);
     // The icon's grey box takes the size of the picture it holds.
-    auto *picIcon = static_cast<QLabel *>(controls[0]);
+    auto *picIcon = controls.get<QLabel>("picIcon");
     picIcon->setScaledContents(false);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (const QPixmap icon(QStringLiteral(":/pictures/about.ico")); !icon.isNull()) {
@@ -64,13 +64,13 @@ void FrmAbout::layOut()
     }
     // The one button is both the default and the cancel button: Enter clicks
     // it, and Escape closes the box the same way.
-    auto *cmdOK = static_cast<QPushButton *>(controls[1]);
+    auto *cmdOK = controls.get<QPushButton>("cmdOK");
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-    static_cast<QLabel *>(controls[3])->setWordWrap(true);
-    m_lblTitle = static_cast<QLabel *>(controls[4]);
-    m_lblVersion = static_cast<QLabel *>(controls[7]);
+    controls.get<QLabel>("lblDescription")->setWordWrap(true);
+    m_lblTitle = controls.get<QLabel>("lblTitle");
+    m_lblVersion = controls.get<QLabel>("lblVersion");
 }
 
 void FrmAbout::Form_Load()

@@ -2,12 +2,12 @@
 
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 #include "ui/WindowReading.h"
 
 #include <QLabel>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QEvent>
 
 namespace fw {
@@ -59,7 +59,7 @@ void FrmHelp::layOut()
     setObjectName(QStringLiteral("frmHelp"));
     ui::readWholeOnOpen(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("Figurewheel", "How do I play Figurewheel?"));
+    setWindowTitle(ui::Texts::tr("How do I play Figurewheel?"));
     setFont(ui::defaultFont());
     resize(ui::twipsSize(9732, 6984));
     ui::buildControl(this, {.kind = ui::ControlKind::Picture, .name = "Image1", .twips = {120, 120, 9612, 6732},

@@ -6,10 +6,10 @@
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 #include "ui/WindowReading.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -45,7 +45,7 @@ const std::array kControls{
 
 FrmNewUser::FrmNewUser(MainWindowFactory createMain)
     : QWidget(nullptr, Qt::Window)
-    , m_createMain(std::move(createMain))
+    , m_handOver(std::move(createMain))
 {
     layOut();
     Form_Load();
@@ -56,15 +56,15 @@ void FrmNewUser::layOut()
     setObjectName(QStringLiteral("frmNewUser"));
     ui::readWholeOnOpen(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("Figurewheel", "Thanks for Trying Figurewheel!"));
+    setWindowTitle(ui::Texts::tr("Thanks for Trying Figurewheel!"));
     setFont(ui::defaultFont());
     resize(ui::twipsSize(7524, 5532));
 
     // The frame sits at the window's corner, so window and frame coordinates agree.
     QWidget *frame = ui::buildControl(this, {.kind = Frame, .name = "fraMainFrame", .twips = {0, 0, 7380, 5412}});
-    const auto controls = ui::buildControls(frame, kControls);
-    m_command1 = static_cast<QPushButton *>(controls[0]);
-    m_lblVersion = static_cast<QLabel *>(controls[2]);
+    const ui::BuiltControls controls = ui::buildControls(frame, kControls);
+    m_command1 = controls.get<QPushButton>("Command1");
+    m_lblVersion = controls.get<QLabel>("lblVersion");
     connect(m_command1, &QPushButton::clicked, this, &FrmNewUser::Command1_Click);
     ui::centreOnScreen(this);
 }
@@ -77,10 +77,7 @@ void FrmNewUser::Form_Load()
 
 void FrmNewUser::Command1_Click()
 {
-    // A second click that arrives while the main window loads opens nothing more.
-    if (std::exchange(m_handedOver, true))
-        return;
-    shell::handOverToMainWindow(this, m_createMain);
+    m_handOver.from(this);
 }
 
 } // namespace fw

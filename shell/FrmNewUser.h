@@ -24,10 +24,9 @@ private:
     void layOut();
     void Form_Load();
 
-    MainWindowFactory m_createMain;
+    shell::MainWindowHandOver m_handOver;
     QPushButton *m_command1 = nullptr;
     QLabel *m_lblVersion = nullptr;
-    bool m_handedOver = false;
 };
 
 } // namespace fw

@@ -8,7 +8,6 @@
 #include "ui/Twips.h"
 #include "ui/WindowReading.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
 
@@ -34,7 +33,7 @@ const std::array kControls{
 
 FrmSplash::FrmSplash(MainWindowFactory createMain)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_createMain(std::move(createMain))
+    , m_handOver(std::move(createMain))
 {
     layOut();
     Form_Load();
@@ -50,14 +49,16 @@ void FrmSplash::layOut()
 
     // The frame holds every control; it starts just above the window so its
     // top edge is hidden.
-    m_fraMainFrame = static_cast<QGroupBox *>(ui::buildControl(
-        this, {.kind = Frame, .name = "fraMainFrame", .twips = {45, -15, 7380, 4590}}));
+    m_fraMainFrame = ui::buildControl(
+        this, {.kind = Frame, .name = "fraMainFrame", .twips = {45, -15, 7380, 4590}});
     m_timer1 = new QTimer(m_fraMainFrame);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
 
-    m_lblVersion = static_cast<QLabel *>(ui::buildControls(m_fraMainFrame, kControls, -m_fraMainFrame->pos())[3]);
+    const ui::BuiltControls controls
+        = ui::buildControls(m_fraMainFrame, kControls, -m_fraMainFrame->pos());
+    m_lblVersion = controls.get<QLabel>("lblVersion");
     ui::centreOnScreen(this);
 }
 
@@ -73,9 +74,7 @@ void FrmSplash::Timer1_Timer()
     // Loading the main window may take a while; the timer must not tick
     // again meanwhile and open a second one.
     m_timer1->stop();
-    if (std::exchange(m_handedOver, true))
-        return;
-    shell::handOverToMainWindow(this, m_createMain);
+    m_handOver.from(this);
 }
 
 } // namespace fw

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-class QGroupBox;
 class QLabel;
 class QTimer;
 
@@ -25,11 +24,10 @@ private:
     void layOut();
     void Form_Load();
 
-    MainWindowFactory m_createMain;
-    QGroupBox *m_fraMainFrame = nullptr;
+    shell::MainWindowHandOver m_handOver;
+    QWidget *m_fraMainFrame = nullptr;
     QTimer *m_timer1 = nullptr;
     QLabel *m_lblVersion = nullptr;
-    bool m_handedOver = false;
 };
 
 } // namespace fw

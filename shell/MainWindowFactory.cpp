@@ -1,10 +1,19 @@
 #include "shell/MainWindowFactory.h"
 
+#include <utility>
+
 namespace fw::shell {
 
-QWidget *handOverToMainWindow(QWidget *leaving, const MainWindowFactory &createMain)
+MainWindowHandOver::MainWindowHandOver(MainWindowFactory createMain)
+    : m_createMain(std::move(createMain))
 {
-    QWidget *mainWindow = createMain ? createMain() : nullptr;
+}
+
+void MainWindowHandOver::from(QWidget *leaving)
+{
+    if (std::exchange(m_done, true))
+        return;
+    QWidget *mainWindow = m_createMain ? m_createMain() : nullptr;
     // For a moment no window is on screen; that moment must not end the
     // program, so this closing does not count as the last window closing.
     if (mainWindow)
@@ -12,7 +21,6 @@ QWidget *handOverToMainWindow(QWidget *leaving, const MainWindowFactory &createM
     leaving->close();
     if (mainWindow)
         mainWindow->show();
-    return mainWindow;
 }
 
 } // namespace fw::shell

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include <QUrl>
 

@@ -4,9 +4,9 @@
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -24,11 +24,6 @@ void setFaceOf(QWidget *widget, const Face &face)
     const QFont font = gameFont(face.points, face.bold, face.italic);
     if (font != widget->font())
         widget->setFont(font);
-}
-
-QString translated(const char *source)
-{
-    return QCoreApplication::translate(kTextContext, source);
 }
 
 QWidget *makeLabel(QWidget *parent, const ControlSpec &row, const QString &text)
@@ -105,7 +100,7 @@ void keepFaceForColouredLabels(QWidget *parent, std::span<const ControlSpec> tab
 
 QWidget *make(QWidget *parent, const ControlSpec &row)
 {
-    const QString text = translated(row.text);
+    const QString text = Texts::tr(row.text);
     switch (row.kind) {
     case ControlKind::Label: return makeLabel(parent, row, text);
     case ControlKind::Button: return new QPushButton(text, parent);
@@ -136,9 +131,9 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
     if (row.color.isValid())
         setTextColor(widget, row.color);
     if (row.tip)
-        widget->setToolTip(translated(row.tip));
+        widget->setToolTip(Texts::tr(row.tip));
     if (row.spoken)
-        widget->setAccessibleName(translated(row.spoken));
+        widget->setAccessibleName(Texts::tr(row.spoken));
     if (row.hidden)
         widget->hide();
     if (auto *label = qobject_cast<QLabel *>(widget); label && row.kind == ControlKind::Label) {
@@ -150,14 +145,22 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
     return widget;
 }
 
-QList<QWidget *> buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset)
+BuiltControls buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset)
 {
     // Built from the back forward, so each control covers those made before it.
-    QList<QWidget *> built(qsizetype(table.size()));
-    for (auto n = qsizetype(table.size()) - 1; n >= 0; --n)
-        built[n] = buildControl(parent, table[std::size_t(n)], offset);
+    BuiltControls built{std::vector<BuiltControls::Entry>(table.size())};
+    for (std::size_t n = table.size(); n-- > 0;)
+        built.entries[n] = {&table[n], buildControl(parent, table[n], offset)};
     keepFaceForColouredLabels(parent, table);
     return built;
+}
+
+QWidget *BuiltControls::find(std::string_view name) const
+{
+    for (const auto &[row, widget] : entries)
+        if (row->name && row->name == name)
+            return widget;
+    qFatal("no control %s in the table", name.data());
 }
 
 } // namespace fw::ui

@@ -3,25 +3,22 @@
 #include "board/Control.h"
 
 #include <QColor>
-#include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QWidget>
 
 #include <span>
-
-class QWidget;
+#include <string_view>
+#include <vector>
 
 // Every window is built from a table of its controls, listed front to back:
 // the first one listed covers those after it.
 //
 // A control's text, tooltip and spoken name are shown translated: tables mark
 // them QT_TRANSLATE_NOOP("Figurewheel", "..."), the one context of all the
-// game's texts, and the builder looks them up there. Numbers and operators
-// are left unmarked and show as written.
+// game's texts, and the builder looks them up there (Texts::tr). Numbers and
+// operators are left unmarked and show as written.
 namespace fw::ui {
-
-// The translation context of every text the game shows or speaks.
-inline constexpr char kTextContext[] = "Figurewheel";
 
 enum class ControlKind : std::uint8_t {
     Label,     // text on a see-through background
@@ -68,11 +65,31 @@ struct ControlSpec {
 // Builds one control into parent, `offset` pixels from its place.
 QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset = {});
 
-// Builds a table's controls, each covering the ones listed after it, and
-// returns them in the table's order. A control with a colour of its own is
-// drawn in the designed palette (see Colors.h); so is the whole window when
-// a label with a colour of its own stands on the window's face rather than
-// on a picture listed behind it.
-QList<QWidget *> buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
+// A table's controls as built, in the table's order, each beside its row.
+// A window takes a control it works on by the name its row gives it, as the
+// kind of widget it works with: a name missing from the table, or a control
+// of another kind, stops the program as the window is built.
+struct BuiltControls {
+    struct Entry {
+        const ControlSpec *row;
+        QWidget *widget;
+    };
+    std::vector<Entry> entries;
+
+    template <typename T> T *get(std::string_view name) const
+    {
+        auto *control = qobject_cast<T *>(find(name));
+        if (!control)
+            qFatal("control %s is not a %s", name.data(), T::staticMetaObject.className());
+        return control;
+    }
+    QWidget *find(std::string_view name) const;
+};
+
+// Builds a table's controls, each covering the ones listed after it. A
+// control with a colour of its own is drawn in the designed palette (see
+// Colors.h); so is the whole window when a label with a colour of its own
+// stands on the window's face rather than on a picture listed behind it.
+BuiltControls buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
 
 } // namespace fw::ui

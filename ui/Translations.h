@@ -1,11 +1,20 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
 // The game's texts are written in English; German and French translations
 // travel inside the program as resources under ":/i18n".
 namespace fw::ui {
+
+// Every text the game shows or speaks, in the player's language:
+// Texts::tr("Hint") is "Tipp" in German. All of them share the one
+// translation context "Figurewheel", which the window tables name in
+// QT_TRANSLATE_NOOP and lupdate reads here.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(Figurewheel)
+};
 
 // Installs the game's translation, and Qt's own for what Qt draws itself,
 // for the first of the locale's interface languages the game is translated

@@ -4,10 +4,10 @@
 // with stand-in windows and stores its placement as a close does. Nothing
 // may crash, the best time stays at least 1, and a store opened afresh on
 // the file reads back exactly what was written.
+#include "celebration/SolveReward.h"
 #include "core/NumberText.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "records/SolveReward.h"
 #include "records/StoreKeys.h"
 
 #include <QDir>

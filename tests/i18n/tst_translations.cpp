@@ -6,9 +6,10 @@
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
-#include "ui/AllWindows.h"
+#include "support/AllWindows.h"
 #include "ui/ControlTable.h"
-#include "ui/CountingSound.h"
+#include "support/CountingSound.h"
+#include "support/TextFits.h"
 #include "ui/Translations.h"
 
 #include <QAbstractButton>
@@ -105,39 +106,11 @@ bool sameInEveryLanguage(QString text)
     return !text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
 }
 
-// Labels and buttons on view whose text runs past their rectangle.
-QStringList overrunning(QWidget *window)
-{
-    QStringList overruns;
-    const auto labels = window->findChildren<QLabel *>();
-    for (const QLabel *label : labels) {
-        if (label->wordWrap() || label->text().isEmpty() || !label->isVisible())
-            continue;
-        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-        if (needed > label->width() - 2 * label->margin())
-            overruns << QStringLiteral("%1 \"%2\" %3 > %4").arg(label->objectName(), label->text()).arg(needed).arg(label->width());
-    }
-    // A button's text stays inside its frame, with a little air on each side.
-    const auto buttons = window->findChildren<QAbstractButton *>();
-    for (const QAbstractButton *button : buttons) {
-        const int margin = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 2;
-        const int needed = QFontMetrics(button->font()).horizontalAdvance(button->text());
-        if (!button->text().isEmpty() && needed + 2 * margin > button->width())
-            overruns << QStringLiteral("%1 \"%2\" %3 > %4").arg(button->objectName(), button->text()).arg(needed).arg(button->width());
-    }
-    return overruns;
-}
-
 std::unique_ptr<QWidget> makeWindow(const QString &name, Game &game)
 {
     if (name == QLatin1String("frmMain"))
         return nullptr;
     return makeSecondaryWindow(name, game.window.get(), game.sound, game.records);
-}
-
-QString translated(const char *english)
-{
-    return QCoreApplication::translate(ui::kTextContext, english);
 }
 
 } // namespace
@@ -187,9 +160,9 @@ void TestTranslations::languageFollowsTheLocale()
     QFETCH(QLocale, locale);
     QFETCH(QString, language);
     QCOMPARE(ui::installTranslations(locale), language);
-    QCOMPARE(translated("Hint") == QLatin1String("Hint"), language.isEmpty());
+    QCOMPARE(ui::Texts::tr("Hint") == QLatin1String("Hint"), language.isEmpty());
     ui::removeTranslations();
-    QCOMPARE(translated("Hint"), QStringLiteral("Hint"));
+    QCOMPARE(ui::Texts::tr("Hint"), QStringLiteral("Hint"));
 }
 
 void TestTranslations::everyWindowTranslated_data()
@@ -266,7 +239,7 @@ void TestTranslations::closingMessagesTranslated()
     auto *done = qobject_cast<QLabel *>(game.window->control({Control::lblDone}));
     QVERIFY(done);
     QVERIFY(game.window->puzzle().Done);
-    QCOMPARE(done->text(), translated(english.toUtf8().constData()));
+    QCOMPARE(done->text(), ui::Texts::tr(english.toUtf8().constData()));
     QVERIFY(done->text() != english);
     for (Control shownLabel : {Control::lblHint1, Control::lblHint2, Control::lblHint3})
         QVERIFY(game.window->control({shownLabel})->isVisible());

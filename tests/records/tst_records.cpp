@@ -1,7 +1,7 @@
 // The records at the main window's start and close: first and later starts,
 // the reset rule, the readings of stored numbers, the launch counter and
 // the window's placement.
-#include "RecordsTestSupport.h"
+#include "support/RecordsTestSupport.h"
 
 #include "records/Records.h"
 #include "records/SettingsStore.h"

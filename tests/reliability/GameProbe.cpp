@@ -21,6 +21,7 @@
 #include "SolveByDrops.h"
 #include "app/Module1.h"
 #include "board/Shown.h"
+#include "mainwindow/MainControls.h"
 #include "shell/Startup.h"
 #include "ui/Pictures.h"
 
@@ -136,7 +137,7 @@ private:
         if (!game.puzzle().Done)
             giveUp(QStringLiteral("the row did not solve"));
         const auto clock = fw::shown(game.puzzle(), {fw::Control::txtTimer});
-        say(QStringLiteral("solved at %1").arg(QString::fromStdString(clock->text.value_or(""))));
+        say(QStringLiteral("solved at %1").arg(fw::textFor(clock->text.value_or(""))));
         // The celebration (and any name window) come and go.
         waitFor([&] { return m_celebrations > before && !QApplication::activeModalWidget(); }, 30000,
                 QStringLiteral("the celebration"));

@@ -3,7 +3,7 @@
 // Solving the main window's puzzle the way a player who knows the hidden
 // solution would: presses and drag-and-drop events on the real cells.
 
-#include "ui/DropEvents.h"
+#include "support/DropEvents.h"
 #include "mainwindow/FrmMain.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 // case is a whole run of the game in a process of its own, since a run has
 // one sound player and looks for the files in its working directory first.
 #include "GameProcess.h"
-#include "records/MediaFiles.h"
+#include "media/MediaFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -13,8 +13,9 @@
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/PuzzleInvariants.h"
+#include "support/ModalScript.h"
 #include "support/SeededDie.h"
-#include "ui/CountingSound.h"
+#include "support/CountingSound.h"
 #include "ui/Fonts.h"
 
 #include <QAction>
@@ -72,14 +73,7 @@ public:
         m_otherTargets.push_back(window.centralWidget());
 
         // Closes whatever modal window opens, the way the player would.
-        m_closer.setInterval(0);
-        QObject::connect(&m_closer, &QTimer::timeout, [this] {
-            if (QWidget *modal = QApplication::activeModalWidget()) {
-                windowsClosed << modal->objectName();
-                modal->close();
-            }
-        });
-        m_closer.start();
+        closer.closeAnyWindow();
     }
 
     // Runs one random event and checks everything; returns what broke.
@@ -88,9 +82,9 @@ public:
         m_problem.clear();
         m_move = false;
         m_solvedBefore = rowSolves(window.puzzle());
-        const qsizetype closedBefore = windowsClosed.size();
+        const qsizetype closedBefore = closer.seen.size();
         QString event = randomEvent();
-        const QStringList closed = windowsClosed.mid(closedBefore);
+        const QStringList closed = closer.seen.mid(closedBefore);
         const qsizetype hoorays = closed.count(QStringLiteral("frmHooray"));
         solves += int(hoorays);
         if (!closed.isEmpty())
@@ -123,7 +117,7 @@ public:
     int garbageDrops = 0;
     int presses = 0;
     int ticks = 0;
-    QStringList windowsClosed;
+    ModalScript closer; // its `seen`: the windows closed
 
 private:
     int upTo(int n) { return int(m_pick() % std::uint64_t(n + 1)); }
@@ -286,7 +280,7 @@ private:
         const auto clock = shown(puzzle(), {Control::txtTimer});
         return settle(QStringLiteral("solve %1 numbers at clock %2")
                           .arg(puzzle().NumCount)
-                          .arg(QString::fromStdString(clock->text.value_or(""))));
+                          .arg(textFor(clock->text.value_or(""))));
     }
 
     // Lets a celebration that the event queued run now, with its windows
@@ -321,7 +315,7 @@ private:
                 continue;
             QWidget *widget = window.control(row.id);
             if (expected->text) {
-                const QString text = QString::fromStdString(*expected->text);
+                const QString text = textFor(*expected->text);
                 const auto *box = qobject_cast<QLineEdit *>(widget);
                 const QString actual = box ? box->text() : qobject_cast<QLabel *>(widget)->text();
                 if (actual != text)
@@ -358,7 +352,6 @@ private:
     QString m_problem;
     bool m_move = false;
     bool m_solvedBefore = false;
-    QTimer m_closer;
 };
 
 } // namespace
@@ -395,14 +388,14 @@ private slots:
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
         // Random play reaches every part of the game.
         QVERIFY(monkey.solves > 0);
-        QVERIFY(monkey.windowsClosed.contains(QStringLiteral("frmNewRecord")));
-        QVERIFY(monkey.windowsClosed.contains(QStringLiteral("frmBest")));
+        QVERIFY(monkey.closer.seen.contains(QStringLiteral("frmNewRecord")));
+        QVERIFY(monkey.closer.seen.contains(QStringLiteral("frmBest")));
         m_events += monkey.eventsRun;
         m_solves += monkey.solves;
         qInfo("seed %llu: %d events (%d drops, %d of them garbage, %d presses, %d ticks), %d solves, "
               "%lld windows closed, %lld ms",
               seed, monkey.eventsRun, monkey.drops, monkey.garbageDrops, monkey.presses, monkey.ticks,
-              monkey.solves, static_cast<long long>(monkey.windowsClosed.size()),
+              monkey.solves, static_cast<long long>(monkey.closer.seen.size()),
               static_cast<long long>(clock.elapsed()));
     }
 

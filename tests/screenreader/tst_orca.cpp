@@ -5,7 +5,7 @@
 #include "OrcaLog.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
-#include "ui/MainGame.h"
+#include "mainwindow/MainGame.h"
 
 #include <QAccessible>
 #include <QEventLoop>

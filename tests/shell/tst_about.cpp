@@ -1,5 +1,6 @@
 #include "shell/FrmAbout.h"
 #include "WindowCleanup.h"
+#include "support/ModalScript.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -30,11 +31,7 @@ struct Sighting {
 Sighting openAndClose(QWidget *owner, CloseBy closeBy)
 {
     Sighting sighting;
-    QTimer::singleShot(0, [&sighting, owner, closeBy] {
-        QWidget *box = QApplication::activeModalWidget();
-        if (!box)
-            return;
-        sighting.seen = true;
+    const auto lookAndClose = [&sighting, owner, closeBy](QWidget *box) {
         sighting.name = box->objectName();
         if (auto *title = box->findChild<QLabel *>(QStringLiteral("lblTitle")))
             sighting.title = title->text();
@@ -66,21 +63,12 @@ Sighting openAndClose(QWidget *owner, CloseBy closeBy)
             box->close();
             break;
         }
-    });
-    // Whatever happens above, never leave the test waiting on an open box.
-    QTimer rescue;
-    rescue.setSingleShot(true);
-    QObject::connect(&rescue, &QTimer::timeout, [] {
-        if (QWidget *box = QApplication::activeModalWidget())
-            box->close();
-    });
-    rescue.start(5000);
-
-    QElapsedTimer clock;
-    clock.start();
+    };
+    // Whatever happens above, the script never leaves the test waiting on an
+    // open box; one it has to close counts as not seen.
+    ModalScript script({{QStringLiteral("frmAbout"), lookAndClose, 0, true}}, 5000);
     showAboutModal(owner);
-    if (clock.elapsed() >= 4500)
-        sighting.seen = false; // closed by the rescue, not by the test's action
+    sighting.seen = script.seen == QStringList{QStringLiteral("frmAbout")} && script.problems.isEmpty();
     return sighting;
 }
 

@@ -12,12 +12,23 @@
 #include <vector>
 
 Q_DECLARE_METATYPE(fw::Operator)
+Q_DECLARE_METATYPE(fw::Closing)
 
-// What control `index` of `kind` shows ("" when it keeps its laid-out text).
+// What control `index` of `kind` shows as written ("" when it keeps its
+// laid-out text).
 inline QString textOf(const fw::Puzzle &p, fw::Control kind, int index = -1)
 {
     const auto s = fw::shown(p, { kind, index });
-    return s && s->text ? QString::fromStdString(*s->text) : QString();
+    const std::string *text = s && s->text ? std::get_if<std::string>(&*s->text) : nullptr;
+    return text ? QString::fromStdString(*text) : QString();
+}
+
+// The closing message the puzzle says, shown or not.
+inline std::optional<fw::Closing> closingOf(const fw::Puzzle &p)
+{
+    const auto s = fw::shown(p, { fw::Control::lblDone, -1 });
+    const fw::Closing *closing = s && s->text ? std::get_if<fw::Closing>(&*s->text) : nullptr;
+    return closing ? std::optional(*closing) : std::nullopt;
 }
 
 // Cells first..last of a control array: their texts joined by '|', or with

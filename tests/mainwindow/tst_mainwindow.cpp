@@ -1,9 +1,9 @@
 // The main window driven the way a player drives it: drops arrive as drop
 // events on the cells, presses as mouse presses, buttons are clicked, and the
 // windows a solve opens really open and are closed by the test.
-#include "DropEvents.h"
+#include "support/DropEvents.h"
 #include "MainGame.h"
-#include "ModalCloser.h"
+#include "support/ModalScript.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
@@ -140,8 +140,10 @@ void TestMainWindow::solveByDropsOpensCelebrationThenRecord()
     QCOMPARE(game.text("txtTimer"), QString("7"));
     QCOMPARE(game.records.gBestPlayer, QString("Nobody"));
 
-    ModalCloser closer;
-    closer.closeNext(2);
+    QString nameField;
+    ModalScript script({{"frmHooray"}, {"frmNewRecord", [&](QWidget *window) {
+                             nameField = window->findChild<QLineEdit *>("txtName")->text();
+                         }}});
     QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
     QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
     QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
@@ -149,12 +151,13 @@ void TestMainWindow::solveByDropsOpensCelebrationThenRecord()
     QVERIFY(game.drop("txtGuess(3)", "txtNumber(2)"));
     QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
     QVERIFY(game.cell<QLabel>("lblDone")->isVisible());
-    QCOMPARE(game.cell<QLabel>("lblDone")->text(), QString("!!!Way to go!!!"));
+    QCOMPARE(game.text("lblDone"), QString("!!!Way to go!!!"));
 
-    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 2, 10000);
-    QCOMPARE(closer.titles[0], QString("Congratulations!  You did it!"));
-    QCOMPARE(closer.titles[1], QString("Congratulations!"));
-    QCOMPARE(closer.nameFields, QStringList{"Nobody"});
+    QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 2, 10000);
+    QCOMPARE(script.titles[0], QString("Congratulations!  You did it!"));
+    QCOMPARE(script.titles[1], QString("Congratulations!"));
+    QCOMPARE(nameField, QString("Nobody"));
+    QCOMPARE(script.problems, QStringList());
     QCOMPARE(game.sound.played.value(0), QString("hound.wav"));
     QCOMPARE(int(game.records.gBestTime), 7);
     QCOMPARE(game.store.read("Records", "BestTime"), QString("7"));
@@ -166,8 +169,7 @@ void TestMainWindow::solveByDropsOpensCelebrationThenRecord()
 void TestMainWindow::repeatSolveCelebratesAgain()
 {
     Game game;
-    ModalCloser closer;
-    closer.closeNext(1);
+    ModalScript script({{"frmHooray"}});
     QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
     QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
     QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
@@ -175,14 +177,15 @@ void TestMainWindow::repeatSolveCelebratesAgain()
     QVERIFY(game.drop("txtGuess(3)", "txtNumber(2)"));
     // Solved at "00", right after the window opened: a celebration, but no
     // record, since a time of 0 would wipe every record at the next start.
-    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 1, 10000);
     QCOMPARE(int(game.records.gBestTime), 999);
 
-    closer.closeNext(1);
+    script.expect({{"frmHooray"}});
     game.press("txtGuess(3)");
     QVERIFY(game.drop("txtGuess(3)", "txtNumber(1)"));
-    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 2, 10000);
-    QCOMPARE(closer.titles[1], QString("Congratulations!  You did it!"));
+    QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 2, 10000);
+    QCOMPARE(script.titles[1], QString("Congratulations!  You did it!"));
+    QCOMPARE(script.problems, QStringList());
 }
 
 void TestMainWindow::hintsHideAfterTwoSeconds()
@@ -196,7 +199,7 @@ void TestMainWindow::hintsHideAfterTwoSeconds()
     QVERIFY(!game.cell("txtAnswer(2)")->isVisible());
     QVERIFY(game.cell("txtAnswer(3)")->isVisible());
     QVERIFY(game.cell("txtAnswerOp(2)")->isVisible());
-    QCOMPARE(game.cell<QLabel>("lblHint3")->text(), QString("1"));
+    QCOMPARE(game.text("lblHint3"), QString("1"));
     QVERIFY(game.cell<QLabel>("lblHint1")->isVisible());
     QTimer *hide = game.timer("Timer2");
     QVERIFY(hide->isActive());
@@ -225,14 +228,14 @@ void TestMainWindow::answerAndPeekedMark()
     QVERIFY(game.cell<QLabel>("lblPeeked")->isVisible());
 
     QTest::mouseClick(answer, Qt::LeftButton);
-    ModalCloser closer;
-    closer.closeNext(1);
+    ModalScript script({{"frmHooray"}});
     for (const auto &[target, source] : {std::pair{"txtGuess(1)", "txtNumber(3)"}, {"txtGuessOp(1)", "txtOp(4)"},
                                          {"txtGuess(2)", "txtNumber(1)"}, {"txtGuessOp(2)", "txtOp(1)"},
                                          {"txtGuess(3)", "txtNumber(2)"}})
         QVERIFY(game.drop(target, source));
-    QCOMPARE(game.cell<QLabel>("lblDone")->text(), QString("You're done!"));
-    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 1, 10000);
+    QCOMPARE(game.text("lblDone"), QString("You're done!"));
+    QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 1, 10000);
+    QCOMPARE(script.problems, QStringList());
 }
 
 void TestMainWindow::countButtons()

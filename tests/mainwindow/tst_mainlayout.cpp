@@ -1,6 +1,7 @@
 // The main window as designed, control by control: place, first text,
 // colours, font and state, checked before the first puzzle replaces texts.
-#include "CountingSound.h"
+#include "support/ControlText.h"
+#include "support/CountingSound.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
@@ -91,19 +92,6 @@ const Expected kControls[] = {
     {"lblPeeked", 5520, 6360, 3975, 735, "You peeked!", none, darkRed, 24, true, true, false, false, false},
     {"Image1", 0, 0, 9612, 7212, "", none, none, 0, false, false, false, false, false},
 };
-
-QString textOf(QWidget *widget)
-{
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
-        return box->text();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        return button->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        return frame->title();
-    return {};
-}
 
 } // namespace
 

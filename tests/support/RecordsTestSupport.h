@@ -1,27 +1,21 @@
 #pragma once
 
-// Shared by the records tests: an in-memory store that logs its writes, a
-// sound player that counts, a script that meets modal windows as they open
-// and closes them, a silent wave file and helpers for settings files in the
-// private test dir.
+// Shared by the tests of the records, the celebration and the sound: an
+// in-memory store that logs its writes, a silent wave file and helpers for
+// settings files in the private test dir. With them come the fake sound
+// player and the modal-window script.
 
 #include "records/SettingsStore.h"
-#include "records/SoundPlayer.h"
+#include "support/CountingSound.h"
+#include "support/ModalScript.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
-#include <QPointer>
 #include <QSettings>
 #include <QStringList>
-#include <QTimer>
-#include <QWidget>
 #include <QtEndian>
 #include <QtTest>
-
-#include <functional>
 
 namespace fwtest {
 
@@ -47,12 +41,6 @@ public:
 
 private:
     QStringList *m_log;
-};
-
-class CountingSound final : public fw::SoundPlayer {
-public:
-    void play(const QString &bareName) override { names.append(bareName); }
-    QStringList names;
 };
 
 inline QString testDir()
@@ -91,75 +79,6 @@ inline QString readFromDisk(const QString &path, const QString &section, const Q
     QFile::remove(copy);
     return text;
 }
-
-// Meets the modal windows the code under test opens, in the expected
-// order: each step names the window, may act on it, and then closes it as
-// the frame's close control does (at once, or after closeAfterMs). Any
-// other window, or none within the time limit, fails the test and is
-// closed so the test cannot hang.
-class ModalScript : public QObject {
-public:
-    struct Step {
-        QString name;
-        std::function<void(QWidget *)> act = {};
-        int closeAfterMs = 0;
-    };
-
-    explicit ModalScript(QList<Step> steps, int stepTimeoutMs = 15000)
-        : m_steps(std::move(steps)), m_stepTimeoutMs(stepTimeoutMs)
-    {
-        m_poll.setInterval(5);
-        connect(&m_poll, &QTimer::timeout, this, &ModalScript::poll);
-        m_poll.start();
-        m_sinceStep.start();
-    }
-
-    QStringList seen;      // names of the windows met, in order
-    QStringList problems;  // anything that went wrong
-
-private:
-    void poll()
-    {
-        QWidget *window = QApplication::activeModalWidget();
-        if (!window || window == m_handled) {
-            if (!m_steps.isEmpty() && m_sinceStep.hasExpired(m_stepTimeoutMs)) {
-                problems.append(QStringLiteral("no window %1 opened").arg(m_steps.first().name));
-                m_steps.clear();
-            }
-            if (window && m_sinceStep.hasExpired(m_stepTimeoutMs + m_closeAfterMs))
-                window->close();
-            return;
-        }
-        m_handled = window;
-        m_sinceStep.restart();
-        seen.append(window->objectName());
-        if (m_steps.isEmpty() || m_steps.first().name != window->objectName()) {
-            problems.append(QStringLiteral("unexpected window %1").arg(window->objectName()));
-            window->close();
-            return;
-        }
-        const Step step = m_steps.takeFirst();
-        if (step.act)
-            step.act(window);
-        m_closeAfterMs = step.closeAfterMs;
-        if (step.closeAfterMs > 0) {
-            QPointer<QWidget> target(window);
-            QTimer::singleShot(step.closeAfterMs, Qt::PreciseTimer, this, [target] {
-                if (target)
-                    target->close();
-            });
-        } else if (window->isVisible()) {
-            window->close();
-        }
-    }
-
-    QList<Step> m_steps;
-    int m_stepTimeoutMs;
-    int m_closeAfterMs = 0;
-    QTimer m_poll;
-    QElapsedTimer m_sinceStep;
-    QPointer<QWidget> m_handled;
-};
 
 // A tenth of a second of silence as a PCM wave file, made here.
 inline QByteArray silentWave()

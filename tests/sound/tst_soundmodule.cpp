@@ -1,10 +1,10 @@
 // The sound module: the program does not link Qt Multimedia; the game's
 // player opens the module on the first file it finds and plays through it,
 // and plays nothing when the module is missing or broken.
-#include "RecordsTestSupport.h"
+#include "support/RecordsTestSupport.h"
 
-#include "records/MediaFiles.h"
-#include "records/SoundPlayer.h"
+#include "media/MediaFiles.h"
+#include "sound/SoundPlayer.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "records/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
 #include <QStringList>
 
-// Remembers every sound the game asks for instead of playing it.
+// The one fake sound player: remembers every sound the game asks for,
+// in order, instead of playing it.
 class CountingSound final : public fw::SoundPlayer {
 public:
     void play(const QString &bareName) override { played << bareName; }

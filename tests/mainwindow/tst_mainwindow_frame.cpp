@@ -1,6 +1,7 @@
 // The main window as a window: where it opens, what it stores when it
 // closes, the windows it takes with it, and the menu's windows.
-#include "CountingSound.h"
+#include "support/CountingSound.h"
+#include "support/ModalScript.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
@@ -142,22 +143,11 @@ void TestMainWindowFrame::closingTakesEveryOtherWindow()
 void TestMainWindowFrame::menuWindows()
 {
     Game game;
-    QStringList titles;
-    QTimer::singleShot(100, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            titles << modal->windowTitle();
-            modal->close();
-        }
-    });
+    ModalScript script({{"frmBest"}, {"frmAbout"}});
     game.window->mnuBest_Click();
-    QTimer::singleShot(100, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            titles << modal->windowTitle();
-            modal->close();
-        }
-    });
     game.window->mnuHelpAbout_Click();
-    QCOMPARE(titles, (QStringList{"Who's Best?", "About Figurewheel"}));
+    QCOMPARE(script.titles, (QStringList{"Who's Best?", "About Figurewheel"}));
+    QCOMPARE(script.problems, QStringList());
 
     game.window->mnuHelp_Click();
     game.window->mnuHelp_Click();
@@ -172,15 +162,10 @@ void TestMainWindowFrame::clockKeepsCountingWhileBestIsOpen()
     Game game;
     auto *clock = game.window->findChild<QLineEdit *>("txtTimer");
     QCOMPARE(clock->text(), QString("00"));
-    bool wasModal = false;
-    QTimer::singleShot(1500, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            wasModal = true;
-            modal->close();
-        }
-    });
+    ModalScript script({{"frmBest", {}, 1500}});
     game.window->mnuBest_Click();
-    QVERIFY(wasModal);
+    QCOMPARE(script.seen, QStringList{"frmBest"});
+    QCOMPARE(script.problems, QStringList());
     QCOMPARE(clock->text(), QString("1"));
 }
 

@@ -1,8 +1,7 @@
-#include "records/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 
-#include "records/MediaFiles.h"
+#include "media/MediaFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -24,17 +23,9 @@ ModuleSoundPlayer::~ModuleSoundPlayer() = default;
 
 QStringList ModuleSoundPlayer::moduleDirs()
 {
-    const QString programDir
-        = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    QStringList dirs;
-    if (!programDir.isEmpty()) {
-        dirs << programDir
-             << programDir + QStringLiteral("/" FIGUREWHEEL_SOUND_MODULE_RELDIR);
-    }
-    dirs << QStringLiteral(FIGUREWHEEL_SOUND_MODULE_DIR);
-    if (!programDir.isEmpty())
-        dirs << programDir + QStringLiteral("/../lib/figurewheel");
-    return dirs;
+    return foldersFromProgram({QStringLiteral("."), QStringLiteral(FIGUREWHEEL_SOUND_MODULE_RELDIR),
+                               QStringLiteral(FIGUREWHEEL_SOUND_MODULE_DIR),
+                               QStringLiteral("../lib/figurewheel")});
 }
 
 void ModuleSoundPlayer::load()

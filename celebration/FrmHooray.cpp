@@ -1,13 +1,13 @@
-#include "records/FrmHooray.h"
+#include "celebration/FrmHooray.h"
 
-#include "records/MediaFiles.h"
+#include "media/MediaFiles.h"
 #include "records/RecordWindow.h"
-#include "records/SoundPlayer.h"
+#include "sound/SoundPlayer.h"
 #include "ui/ControlTable.h"
 #include "ui/Placing.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMovie>
 #include <QTimer>
@@ -38,12 +38,10 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
     , m_sound(sound)
 {
     setUpRecordWindow(*this, QStringLiteral("frmHooray"),
-        QCoreApplication::translate("Figurewheel", "Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
-    const auto controls = ui::buildControls(this, kControls);
-
+        ui::Texts::tr("Congratulations!  You did it!"), ui::twipsSize(3552, 2748));
     // The animation plays stretched to its rectangle; a missing or broken
     // file shows nothing.
-    auto *dancers = static_cast<QLabel *>(controls[1]);
+    auto *dancers = ui::buildControls(this, kControls).get<QLabel>("DXAnimatedGIF1");
     dancers->setFixedSize(dancers->size());
     auto *movie = new QMovie(findMediaFile(kAnimationFile), QByteArray(), dancers);
     dancers->setMovie(movie);

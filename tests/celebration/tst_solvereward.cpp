@@ -1,11 +1,11 @@
 // The reward at the end of a solve: the celebration first, then the record
 // rule on the clock's text, the best time stored before the name window
 // opens, and the holder stored after every solve.
-#include "RecordsTestSupport.h"
+#include "support/RecordsTestSupport.h"
 
+#include "celebration/SolveReward.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "records/SolveReward.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -109,7 +109,7 @@ void TestSolveReward::realWindows()
         ModalScript script({
             {QStringLiteral("frmHooray"),
              [&](QWidget *) {
-                 QCOMPARE(sound.names, QStringList {QStringLiteral("hound.wav")});
+                 QCOMPARE(sound.played, QStringList {QStringLiteral("hound.wav")});
                  diskTimeDuringCelebration = readFromDisk(path, kRecords, QStringLiteral("BestTime"));
              }},
             {QStringLiteral("frmNewRecord"),
@@ -141,7 +141,7 @@ void TestSolveReward::realWindows()
         QCOMPARE(script.problems, QStringList());
         QCOMPARE(script.seen, QStringList {QStringLiteral("frmHooray")});
     }
-    QCOMPARE(sound.names.size(), 2);
+    QCOMPARE(sound.played.size(), 2);
     QCOMPARE(records.gBestTime, std::int16_t(12));
     QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestTime")), QStringLiteral("12"));
 

@@ -1,7 +1,7 @@
 // Where the media files are found, and the sound module's player that plays them.
-#include "RecordsTestSupport.h"
+#include "support/RecordsTestSupport.h"
 
-#include "records/MediaFiles.h"
+#include "media/MediaFiles.h"
 #include "sound/EffectSoundPlayer.h"
 
 #include <QCoreApplication>

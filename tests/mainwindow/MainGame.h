@@ -1,6 +1,7 @@
 #pragma once
 
-#include "CountingSound.h"
+#include "support/ControlText.h"
+#include "support/CountingSound.h"
 #include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
@@ -35,5 +36,5 @@ struct MainGame {
             qFatal("no control named %s", qPrintable(name));
         return widget;
     }
-    QString text(const QString &name) const { return cell(name)->text(); }
+    QString text(const QString &name) const { return textOf(cell<QWidget>(name)); }
 };

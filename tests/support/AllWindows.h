@@ -1,14 +1,14 @@
 #pragma once
 
+#include "celebration/FrmHooray.h"
 #include "records/FrmBest.h"
-#include "records/FrmHooray.h"
 #include "records/FrmNewRecord.h"
 #include "records/Records.h"
-#include "records/SoundPlayer.h"
 #include "shell/FrmAbout.h"
+#include "shell/FrmHelp.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
-#include "shell/FrmHelp.h"
+#include "sound/SoundPlayer.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "records/SolveReward.h"
+#include "celebration/SolveReward.h"
 
+#include "celebration/FrmHooray.h"
 #include "core/NumberText.h"
-#include "records/FrmHooray.h"
 #include "records/FrmNewRecord.h"
 #include "records/SettingsStore.h"
 #include "records/StoreKeys.h"
