@@ -52,14 +52,14 @@ namespace {
 
 double realNow()
 {
-    timespec ts{};
+    timespec ts {};
     clock_gettime(CLOCK_REALTIME, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
 }
 
 double cpuSeconds()
 {
-    rusage ru{};
+    rusage ru {};
     getrusage(RUSAGE_SELF, &ru);
     return double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec)
         + double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) * 1e-6;
@@ -97,7 +97,7 @@ double execTime()
             }
         }
     }
-    timespec boot{};
+    timespec boot {};
     clock_gettime(CLOCK_BOOTTIME, &boot);
     const double sinceBoot = double(boot.tv_sec) + double(boot.tv_nsec) * 1e-9;
     const double started = double(ticks) / double(sysconf(_SC_CLK_TCK));
@@ -191,12 +191,12 @@ void reportFirstPaint()
     long hwm = 0, rss = 0;
     memoryKiB(hwm, rss);
     finish(labelPrefix()
-           + fmt("wall_ms=%.1f cpu_ms=%.1f hwm_kib=%ld rss_kib=%ld preload_ms=%.1f qapp_ms=%.1f "
-                 "first_paint_ms=%.1f first_window=%s target=%s",
-                 (now - s.t0) * 1e3, cpu * 1e3, hwm, rss, (s.tPreload - s.t0) * 1e3,
-                 (s.tApp - s.t0) * 1e3, s.tFirstPaint < 0 ? -1.0 : (s.tFirstPaint - s.t0) * 1e3,
-                 s.firstWindow.isEmpty() ? "-" : qPrintable(s.firstWindow),
-                 s.target.isEmpty() ? "-" : qPrintable(s.target)));
+        + fmt("wall_ms=%.1f cpu_ms=%.1f hwm_kib=%ld rss_kib=%ld preload_ms=%.1f qapp_ms=%.1f "
+              "first_paint_ms=%.1f first_window=%s target=%s",
+            (now - s.t0) * 1e3, cpu * 1e3, hwm, rss, (s.tPreload - s.t0) * 1e3,
+            (s.tApp - s.t0) * 1e3, s.tFirstPaint < 0 ? -1.0 : (s.tFirstPaint - s.t0) * 1e3,
+            s.firstWindow.isEmpty() ? "-" : qPrintable(s.firstWindow),
+            s.target.isEmpty() ? "-" : qPrintable(s.target)));
 }
 
 void reportIdle()
@@ -208,10 +208,10 @@ void reportIdle()
     for (auto it = s.paintsByWidget.cbegin(); it != s.paintsByWidget.cend(); ++it)
         byWidget += fmt("%s%s:%ld", byWidget.empty() ? "" : ",", qPrintable(it.key()), it.value());
     finish(labelPrefix()
-           + fmt("idle_wall_ms=%.1f idle_cpu_ms=%.2f window_paints=%ld update_requests=%ld "
-                 "widget_paints=%ld by_widget=%s",
-                 wall * 1e3, cpu * 1e3, s.topPaints, s.updateRequests, s.allPaints,
-                 byWidget.empty() ? "-" : byWidget.c_str()));
+        + fmt("idle_wall_ms=%.1f idle_cpu_ms=%.2f window_paints=%ld update_requests=%ld "
+              "widget_paints=%ld by_widget=%s",
+            wall * 1e3, cpu * 1e3, s.topPaints, s.updateRequests, s.allPaints,
+            byWidget.empty() ? "-" : byWidget.c_str()));
 }
 
 void startCounting()
@@ -245,8 +245,7 @@ bool isTarget(const QWidget *window)
     return s.target.isEmpty() || window->objectName() == s.target;
 }
 
-class PaintWatcher : public QObject
-{
+class PaintWatcher : public QObject {
 public:
     using QObject::QObject;
 
@@ -274,8 +273,9 @@ protected:
                     if (widget == window)
                         ++s.topPaints;
                     const QString name = widget->objectName();
-                    ++s.paintsByWidget[name.isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                      : name];
+                    ++s.paintsByWidget[name.isEmpty()
+                            ? QString::fromLatin1(widget->metaObject()->className())
+                            : name];
                 }
             }
             return false;

@@ -34,7 +34,7 @@ private:
 
 class SilentPlayer final : public fw::SoundPlayer {
 public:
-    void play(const QString &) override {}
+    void play(const QString &) override { }
 };
 
 } // namespace

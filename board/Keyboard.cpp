@@ -11,7 +11,7 @@ namespace fw {
 namespace {
 
 // The palette as laid out: "+" and "X" above "--" and " /".
-constexpr std::array<std::array<int, 2>, 2> kPaletteGrid{{{1, 4}, {0, 3}}};
+constexpr std::array<std::array<int, 2>, 2> kPaletteGrid {{{1, 4}, {0, 3}}};
 
 std::optional<ControlId> inLine(const std::vector<ControlId> &line, ControlId from, int by)
 {
@@ -38,7 +38,7 @@ std::optional<ControlId> onPalette(int index, Step step)
             const std::size_t c = across ? 1 - column : column;
             if ((across ? column : row) == (forward ? 1u : 0u))
                 return std::nullopt; // already at that edge
-            return ControlId{Control::txtOp, kPaletteGrid[r][c]};
+            return ControlId {Control::txtOp, kPaletteGrid[r][c]};
         }
     }
     return std::nullopt;

@@ -6,8 +6,14 @@ namespace fw {
 
 namespace {
 
-bool inRow(const Puzzle &puzzle, int i) { return i >= 1 && i <= puzzle.NumCount; }
-bool betweenRowCells(const Puzzle &puzzle, int j) { return j >= 1 && j < puzzle.NumCount; }
+bool inRow(const Puzzle &puzzle, int i)
+{
+    return i >= 1 && i <= puzzle.NumCount;
+}
+bool betweenRowCells(const Puzzle &puzzle, int j)
+{
+    return j >= 1 && j < puzzle.NumCount;
+}
 
 } // namespace
 
@@ -16,12 +22,10 @@ bool drop(Puzzle &puzzle, ControlId target, ControlId source)
     const bool fromPool = source.kind == Control::txtNumber;
     const bool fromPalette = source.kind == Control::txtOp;
     switch (target.kind) {
-    case Control::txtGuess:
-        return fromPool && placeNumber(puzzle, target.index, source.index);
+    case Control::txtGuess: return fromPool && placeNumber(puzzle, target.index, source.index);
     case Control::txtGuessOp:
         return fromPalette && placeOperator(puzzle, target.index, source.index);
-    default:
-        return false; // the pool, the target and everything else take no drops
+    default: return false; // the pool, the target and everything else take no drops
     }
 }
 

@@ -22,7 +22,8 @@ int shownCount(const Puzzle &p)
 bool wholeSolution(const Puzzle &p)
 {
     for (int n = 1; n <= p.NumCount; ++n)
-        if (!p.AnswerShownAt[std::size_t(n)] || (n < p.NumCount && !p.AnswerOpShownAt[std::size_t(n)]))
+        if (!p.AnswerShownAt[std::size_t(n)]
+            || (n < p.NumCount && !p.AnswerOpShownAt[std::size_t(n)]))
             return false;
     return true;
 }

@@ -28,7 +28,7 @@ struct Tiding {
         Peeked,         // "You peeked!" appeared
     };
     Kind kind;
-    ControlId cell{};
+    ControlId cell {};
 
     bool operator==(const Tiding &) const = default;
 };

@@ -25,11 +25,13 @@ using enum ui::ControlKind;
 // The sound plays through the SoundPlayer; the hidden MMControl1 only keeps
 // the layout's place for it. The animation plays over the still picture,
 // which shows through its transparent parts.
+// clang-format off
 const std::array kControls{
     ui::ControlSpec{.kind = Line, .name = "MMControl1", .twips = {3000, 360, 3540, 615}, .hidden = true},
     ui::ControlSpec{.kind = Picture, .name = "DXAnimatedGIF1", .twips = {960, 1560, 1812, 972}, .spoken = QT_TRANSLATE_NOOP("Figurewheel", "Dancers celebrating your solve")},
     ui::ControlSpec{.kind = Picture, .name = "Image1", .twips = {120, 120, 3324, 2532}, .resource = ":/pictures/hooray.gif", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "A sun rising behind green hills")},
 };
+// clang-format on
 
 } // namespace
 

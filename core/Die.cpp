@@ -12,14 +12,14 @@ std::int16_t faceFromDraw(float r)
 }
 
 ClockDie::ClockDie()
-    : m_engine(std::random_device{}())
+    : m_engine(std::random_device {}())
 {
 }
 
 std::int16_t ClockDie::RollDie()
 {
-    const auto now = static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto now
+        = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     m_engine.seed(m_engine() ^ now);
     // 24 random bits give every float in [0, 1) on the 2^-24 grid evenly.
     const auto bits = static_cast<std::uint32_t>(m_engine() >> 40);

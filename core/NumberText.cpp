@@ -158,14 +158,14 @@ std::optional<double> wholeNumber(std::string_view text)
 
 std::string decimalText(long long value)
 {
-    std::array<char, 24> buffer{};
+    std::array<char, 24> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 
 std::string positionText(float value)
 {
-    std::array<char, 48> buffer{};
+    std::array<char, 48> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }

@@ -37,13 +37,13 @@ constexpr std::string_view answerText(Operator op)
 }
 
 // The palette's cells are txtOp(0, 1, 3, 4); there is no cell 2.
-inline constexpr std::array<int, 4> kPaletteIndexes{0, 1, 3, 4};
+inline constexpr std::array<int, 4> kPaletteIndexes {0, 1, 3, 4};
 
 // The operator a palette cell holds (None for an index that names no cell).
 constexpr Operator paletteOperator(int index)
 {
-    constexpr std::array<Operator, 5> palette{Operator::Subtract, Operator::Add, Operator::None,
-                                              Operator::Divide, Operator::Multiply};
+    constexpr std::array<Operator, 5> palette {
+        Operator::Subtract, Operator::Add, Operator::None, Operator::Divide, Operator::Multiply};
     return index >= 0 && index < 5 ? palette[std::size_t(index)] : Operator::None;
 }
 

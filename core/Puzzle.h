@@ -22,29 +22,30 @@ public:
     explicit Puzzle(Die &die);
 
     std::int16_t NumCount = 0;
-    std::array<std::int16_t, 8> Numbers{};    // 1..NumCount: the numbers; above: 0
-    std::array<std::int16_t, 8> AnswerNums{}; // 1..NumCount: the hidden arrangement
-    std::array<Operator, 7> AnswerOps{};      // 1..NumCount-1: between slots j and j+1
+    std::array<std::int16_t, 8> Numbers {};    // 1..NumCount: the numbers; above: 0
+    std::array<std::int16_t, 8> AnswerNums {}; // 1..NumCount: the hidden arrangement
+    std::array<Operator, 7> AnswerOps {};      // 1..NumCount-1: between slots j and j+1
     std::int16_t Target = 0;
-    std::array<std::int16_t, 8> GuessNums{};  // 1..6: the player's row, 0 = empty
+    std::array<std::int16_t, 8> GuessNums {}; // 1..6: the player's row, 0 = empty
     std::int16_t ElapsedSecs = 0;
     bool AnswersShown = false;
     std::int16_t HintsUsed = 0;
 
     // 1..6: the number still free in each pool cell, none once it went into
     // the row. Cells beyond the count keep the number drawn for them.
-    std::array<std::optional<std::int16_t>, 7> Pool{};
-    std::array<Operator, 6> GuessOps{};         // 1..5, between GuessNums(j) and (j+1)
-    long long Total = 0;                        // the row's running total
-    std::optional<std::int16_t> ClockShown;     // the clock's last shown second; none before the first tick
-    std::array<bool, 7> AnswerShownAt{};        // 1..6: solution numbers on view
-    std::array<bool, 6> AnswerOpShownAt{};      // 1..5: solution operators on view
-    bool Peeked = false;                        // "Answer" was used in this puzzle
-    bool HintCountShown = false;                // "You've used" n "hints"
-    bool Done = false;                          // the closing message is showing
+    std::array<std::optional<std::int16_t>, 7> Pool {};
+    std::array<Operator, 6> GuessOps {}; // 1..5, between GuessNums(j) and (j+1)
+    long long Total = 0;                 // the row's running total
+    std::optional<std::int16_t>
+        ClockShown; // the clock's last shown second; none before the first tick
+    std::array<bool, 7> AnswerShownAt {};   // 1..6: solution numbers on view
+    std::array<bool, 6> AnswerOpShownAt {}; // 1..5: solution operators on view
+    bool Peeked = false;                    // "Answer" was used in this puzzle
+    bool HintCountShown = false;            // "You've used" n "hints"
+    bool Done = false;                      // the closing message is showing
     Closing ClosingMessage = Closing::WayToGo;
-    TimerState Timer1;                          // the clock
-    TimerState Timer2;                          // hides the solution after a hint
+    TimerState Timer1; // the clock
+    TimerState Timer2; // hides the solution after a hint
 
     std::int16_t RollDie();
     void MakeAnswer();

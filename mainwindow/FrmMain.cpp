@@ -130,7 +130,8 @@ void syncTimer(QTimer &timer, const TimerState &state, unsigned &seenStarts)
 
 } // namespace
 
-FrmMain::FrmMain(Die &die, SettingsStore &store, Records &records, SoundPlayer &sound, QWidget *parent)
+FrmMain::FrmMain(
+    Die &die, SettingsStore &store, Records &records, SoundPlayer &sound, QWidget *parent)
     : QMainWindow(parent)
     , m_puzzle(die)
     , m_store(store)
@@ -175,7 +176,7 @@ void FrmMain::buildMenu()
     entry("mnuBest", QT_TRANSLATE_NOOP("Figurewheel", "Who's the Best?"), &FrmMain::mnuBest_Click);
     entry("mnuHelp", QT_TRANSLATE_NOOP("Figurewheel", "How Do I Play?"), &FrmMain::mnuHelp_Click);
     entry("mnuHelpAbout", QT_TRANSLATE_NOOP("Figurewheel", "Who Wrote Figurewheel?"),
-          &FrmMain::mnuHelpAbout_Click);
+        &FrmMain::mnuHelpAbout_Click);
 }
 
 void FrmMain::buildLayout()
@@ -183,7 +184,7 @@ void FrmMain::buildLayout()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Figurewheel"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ui::defaultFont());
     buildMenu();
 
@@ -205,7 +206,8 @@ void FrmMain::buildLayout()
     for (std::size_t n = 1; n < tabOrder.size(); ++n)
         setTabOrder(tabOrder[n - 1].second, tabOrder[n].second);
     for (int n = 2; n <= 6; ++n)
-        control({Control::cmdNums, n})->setAccessibleDescription(control({Control::cmdNums, 6})->toolTip());
+        control({Control::cmdNums, n})
+            ->setAccessibleDescription(control({Control::cmdNums, 6})->toolTip());
     client->toolbar = control({Control::Toolbar1});
     client->statusBar = control({Control::sbStatusBar});
     client->resize(ui::twipsSize(9504, 6648));
@@ -215,7 +217,7 @@ void FrmMain::buildLayout()
 QWidget *FrmMain::control(ControlId id) const
 {
     const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [id](const auto &entry) { return entry.first == id; });
+        [id](const auto &entry) { return entry.first == id; });
     return found == m_controls.end() ? nullptr : found->second;
 }
 
@@ -224,14 +226,16 @@ void FrmMain::connectControls()
     for (const auto &[id, widget] : m_controls) {
         if (auto *cell = qobject_cast<ui::CellBox *>(widget)) {
             connect(cell, &ui::CellBox::dropped, this,
-                    [this, target = id](ControlId source) { cellDropped(target, source); });
-            connect(cell, &ui::CellBox::pressed, this, [this, target = id] { cellPressed(target); });
-            connect(cell, &ui::CellBox::activated, this, [this, target = id] { cellActivated(target); });
+                [this, target = id](ControlId source) { cellDropped(target, source); });
+            connect(
+                cell, &ui::CellBox::pressed, this, [this, target = id] { cellPressed(target); });
+            connect(cell, &ui::CellBox::activated, this,
+                [this, target = id] { cellActivated(target); });
             connect(cell, &ui::CellBox::arrowPressed, this,
-                    [this, target = id](Qt::Key key) { cellArrow(target, key); });
+                [this, target = id](Qt::Key key) { cellArrow(target, key); });
         } else if (id.kind == Control::cmdNums) {
             connect(static_cast<QPushButton *>(widget), &QPushButton::clicked, this,
-                    [this, n = id.index] { cmdNums_Click(n); });
+                [this, n = id.index] { cmdNums_Click(n); });
         }
     }
     const auto clicked = [this](Control kind, void (FrmMain::*handler)()) {
@@ -264,7 +268,8 @@ void FrmMain::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_dealUntold)
         QMetaObject::invokeMethod(
-            this, [this] {
+            this,
+            [this] {
                 if (m_dealUntold)
                     say(dealLine(m_puzzle));
             },
@@ -291,7 +296,8 @@ QPoint FrmMain::visiblePosition(QPoint stored) const
     const QScreen *primary = QGuiApplication::primaryScreen();
     if (!primary)
         return stored;
-    return primary->availableGeometry().center() - QPoint(kMainSize.width() / 2, kMainSize.height() / 2);
+    return primary->availableGeometry().center()
+        - QPoint(kMainSize.width() / 2, kMainSize.height() / 2);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)
@@ -308,7 +314,7 @@ void FrmMain::closeEvent(QCloseEvent *event)
     // and the size it is opened with.
     if (!isMinimized())
         storePlacement(m_store, float(twipsFromPx(x())), float(twipsFromPx(y())),
-                       storedTwips(width(), kMainWidth), storedTwips(height(), kMainHeight));
+            storedTwips(width(), kMainWidth), storedTwips(height(), kMainHeight));
     event->accept();
 }
 
@@ -411,7 +417,7 @@ void FrmMain::releaseHand()
     m_hand.release();
     render();
     if (held)
-        say(tidingsLine(m_puzzle, std::array{Tiding{Tiding::Kind::PutBack}}));
+        say(tidingsLine(m_puzzle, std::array {Tiding {Tiding::Kind::PutBack}}));
 }
 
 void FrmMain::sayStatus()
@@ -432,7 +438,7 @@ void FrmMain::settle(bool solved, const Puzzle &before)
 void FrmMain::runSolveReward()
 {
     fw::runSolveReward(m_records, m_store, m_puzzle.ClockShown.value_or(0),
-                       modalRewardWindows(m_records, m_sound, this));
+        modalRewardWindows(m_records, m_sound, this));
 }
 
 void FrmMain::render()

@@ -28,7 +28,7 @@ class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     FrmMain(Die &die, SettingsStore &store, Records &records, SoundPlayer &sound,
-            QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
     ~FrmMain() override;
 
     const Puzzle &puzzle() const { return m_puzzle; }

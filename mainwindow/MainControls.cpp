@@ -18,9 +18,9 @@ namespace {
 using C = Control;
 using enum ui::ControlKind;
 
-constexpr ui::Face kNumberFace{18, true};
-constexpr ui::Face kOperatorFace{12, true};
-constexpr ui::Face kHintFace{18, false, true};
+constexpr ui::Face kNumberFace {18, true};
+constexpr ui::Face kOperatorFace {12, true};
+constexpr ui::Face kHintFace {18, false, true};
 // A palette cell shows the operator it holds.
 constexpr const char *paletteText(int index)
 {
@@ -29,11 +29,11 @@ constexpr const char *paletteText(int index)
 
 constexpr char kHowMany[] = QT_TRANSLATE_NOOP("Figurewheel", "How many numbers do you want?");
 
-
 } // namespace
 
 std::span<const ui::ControlSpec> mainControls()
 {
+    // clang-format off
     static const std::array kControls{
     ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 6}, .twips = {2040, 0, 492, 372}, .text = "6", .face = {13.8}, .tab = 43, .tip = kHowMany},
     ui::ControlSpec{.kind = Button, .id = {C::cmdNums, 5}, .twips = {1560, 0, 492, 372}, .text = "5", .face = {13.8}, .tab = 42},
@@ -91,6 +91,7 @@ std::span<const ui::ControlSpec> mainControls()
     ui::ControlSpec{.kind = Label, .id = {C::lblPeeked}, .twips = {5520, 6360, 3975, 735}, .text = QT_TRANSLATE_NOOP("Figurewheel", "You peeked!"), .face = {24, true, true}, .color = ui::kDarkRed},
     ui::ControlSpec{.kind = Picture, .id = {C::Image1}, .twips = {0, 0, 9612, 7212}, .resource = ":/pictures/background.bmp", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "Background picture")},
     };
+    // clang-format on
     return kControls;
 }
 
@@ -107,16 +108,12 @@ QString spokenName(ControlId id)
     const int n = id.index;
     switch (id.kind) {
     case C::txtNumber:
-        return n == 0 ? ui::Texts::tr("Target")
-                      : ui::Texts::tr("Number %1 of the pool").arg(n);
+        return n == 0 ? ui::Texts::tr("Target") : ui::Texts::tr("Number %1 of the pool").arg(n);
     case C::txtGuess: return ui::Texts::tr("Your guess, cell %1").arg(n);
-    case C::txtGuessOp:
-        return ui::Texts::tr("Operator between cells %1 and %2").arg(n).arg(n + 1);
+    case C::txtGuessOp: return ui::Texts::tr("Operator between cells %1 and %2").arg(n).arg(n + 1);
     case C::txtAnswer: return ui::Texts::tr("Solution, cell %1").arg(n);
     case C::txtAnswerOp:
-        return ui::Texts::tr("Solution, operator between cells %1 and %2")
-            .arg(n)
-            .arg(n + 1);
+        return ui::Texts::tr("Solution, operator between cells %1 and %2").arg(n).arg(n + 1);
     case C::txtCurrentTotal: return ui::Texts::tr("Running total");
     case C::txtTimer: return ui::Texts::tr("Clock");
     case C::cmdNums: return ui::Texts::tr("%1 numbers").arg(n);

@@ -42,7 +42,10 @@ QString rowCellLine(const Puzzle &puzzle, ControlId cell)
         const Operator op = puzzle.GuessOps[std::size_t(n)];
         if (op == Operator::None)
             return ui::Texts::tr("Between cells %1 and %2: nothing.").arg(n).arg(n + 1);
-        return ui::Texts::tr("Between cells %1 and %2: %3.").arg(n).arg(n + 1).arg(operatorWord(op));
+        return ui::Texts::tr("Between cells %1 and %2: %3.")
+            .arg(n)
+            .arg(n + 1)
+            .arg(operatorWord(op));
     }
     const QString number = textOf(puzzle, cell);
     if (number.isEmpty())
@@ -72,8 +75,7 @@ QString line(const Puzzle &puzzle, const Tiding &tiding)
     case Kind::NoChange: return ui::Texts::tr("No change.");
     case Kind::Total: return totalLine(puzzle);
     case Kind::Revealed: return revealedLine(puzzle, tiding.cell);
-    case Kind::HintsUsed:
-        return ui::Texts::tr("Hint %1.").arg(textOf(puzzle, {Control::lblHint3}));
+    case Kind::HintsUsed: return ui::Texts::tr("Hint %1.").arg(textOf(puzzle, {Control::lblHint3}));
     case Kind::Solution: return ui::Texts::tr("Solution: %1.").arg(solutionWords(puzzle));
     case Kind::SolutionHidden: return ui::Texts::tr("Solution hidden.");
     case Kind::Closing: return textOf(puzzle, {Control::lblDone});
@@ -125,7 +127,7 @@ QString statusLine(const Puzzle &puzzle)
 {
     return ui::Texts::tr("Target %1. Total: %2. Clock: %3 seconds.")
         .arg(textOf(puzzle, {Control::txtNumber, 0}), textOf(puzzle, {Control::txtCurrentTotal}),
-             textOf(puzzle, {Control::txtTimer}));
+            textOf(puzzle, {Control::txtTimer}));
 }
 
 } // namespace fw

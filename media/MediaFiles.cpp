@@ -11,9 +11,9 @@ QString findMediaFile(const QString &bareName)
     // The data folder the build was configured for, and the same folder
     // relative to the program, so an installed tree still works when it is
     // moved to another prefix.
-    const QStringList places = QStringList{QDir::currentPath()}
+    const QStringList places = QStringList {QDir::currentPath()}
         + foldersFromProgram({QStringLiteral("."), QStringLiteral(FIGUREWHEEL_DATADIR),
-                              QStringLiteral("../share/figurewheel")});
+            QStringLiteral("../share/figurewheel")});
     for (const QString &place : places) {
         const QString path = QDir(place).absoluteFilePath(bareName);
         if (QFileInfo(path).isFile())

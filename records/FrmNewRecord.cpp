@@ -16,12 +16,14 @@ namespace {
 using enum ui::ControlKind;
 
 // The picture reaches past the client area on every side but the left.
+// clang-format off
 const std::array kControls{
     ui::ControlSpec{.kind = TextBox, .name = "txtName", .twips = {720, 3360, 2655, 375}, .text = "Text1", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "Your name")},
     ui::ControlSpec{.name = "Label2", .twips = {720, 3000, 2895, 375}, .text = QT_TRANSLATE_NOOP("Figurewheel", "What's your name?"), .face = {13.8, true}, .color = ui::kDarkBlue},
     ui::ControlSpec{.name = "Label1", .twips = {240, 1320, 3855, 495}, .text = QT_TRANSLATE_NOOP("Figurewheel", "I see a new record!"), .face = {18, true, true}, .color = ui::kDarkBlue},
     ui::ControlSpec{.kind = Picture, .name = "Image1", .twips = {0, -120, 9600, 7065}, .resource = ":/pictures/splash.bmp", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "A sailor looking out to sea")},
 };
+// clang-format on
 
 } // namespace
 
@@ -30,7 +32,7 @@ FrmNewRecord::FrmNewRecord(Records &records, QWidget *parent)
     , m_records(records)
 {
     setUpRecordWindow(*this, QStringLiteral("frmNewRecord"), ui::Texts::tr("Congratulations!"),
-                      ui::twipsSize(7752, 3900));
+        ui::twipsSize(7752, 3900));
     m_txtName = ui::buildControls(this, kControls).get<QLineEdit>("txtName");
     // Enter closes the window too, the way a player expects to finish typing.
     connect(m_txtName, &QLineEdit::returnPressed, this, &QDialog::close);

@@ -30,8 +30,8 @@ void loadRecords(Records &records, SettingsStore &store)
     if (records.gBestTime < 1) {
         // A first start, or the record was lost: start all three afresh.
         records.gBestTime = kNoRecordTime;
-        store.write(keys::kRecords, keys::kBestTime,
-            QString::fromStdString(decimalText(kNoRecordTime)));
+        store.write(
+            keys::kRecords, keys::kBestTime, QString::fromStdString(decimalText(kNoRecordTime)));
         store.write(keys::kRecords, keys::kBestPlayer, kNoRecordHolder);
         store.write(keys::kRecords, keys::kTimesPlayed, QStringLiteral("0"));
     }

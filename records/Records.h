@@ -11,8 +11,8 @@ class SettingsStore;
 // The records while the game runs; only the functions below and the solve
 // reward copy them to and from the store.
 struct Records {
-    std::int16_t gBestTime = 0; // whole seconds; 999 means no record yet
-    QString gBestPlayer; // the holder, exactly as typed
+    std::int16_t gBestTime = 0;    // whole seconds; 999 means no record yet
+    QString gBestPlayer;           // the holder, exactly as typed
     std::int16_t gTimesPlayed = 0; // the launch counter before this start's increment
 };
 

@@ -128,8 +128,8 @@ QString IniSettingsStore::read(
     const bool isList
         = value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
     QStringList items = isList ? value.toStringList() : QStringList {value.toString()};
-    const bool valid = std::all_of(items.cbegin(), items.cend(),
-                                   [](const QString &item) { return item.isValidUtf16(); });
+    const bool valid = std::all_of(
+        items.cbegin(), items.cend(), [](const QString &item) { return item.isValidUtf16(); });
     if (!valid) {
         // A half pair cannot be written to the file as it stands: QSettings
         // would drop it or move it on the next rewrite. The text is kept as

@@ -21,6 +21,7 @@ using enum ui::ControlKind;
 using ui::Fit;
 
 // An etched separator is a grey line with a white one just beneath it.
+// clang-format off
 const std::array kControls{
     ui::ControlSpec{.kind = Picture, .name = "picIcon", .twips = {240, 240, 432, 432}, .background = ui::kLightGrey, .spoken = QT_TRANSLATE_NOOP("Figurewheel", "Figurewheel pinwheel")},
     ui::ControlSpec{.kind = Button, .name = "cmdOK", .twips = {4245, 3000, 1467, 345}, .text = QT_TRANSLATE_NOOP("Figurewheel", "OK")},
@@ -32,12 +33,14 @@ const std::array kControls{
     ui::ControlSpec{.name = "lblVersion", .twips = {1050, 780, 4092, 225}, .text = "Version 7/22/01 "},
     ui::ControlSpec{.name = "lblDisclaimer", .twips = {240, 2760, 3876, 348}, .text = kInvitation, .color = ui::kBlack},
 };
+// clang-format on
 
 } // namespace
 
 FrmAbout::FrmAbout(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     layOut();
     Form_Load();

@@ -6,9 +6,9 @@
 #include "ui/Twips.h"
 #include "ui/WindowReading.h"
 
-#include <QLabel>
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 
 namespace fw {
 
@@ -62,12 +62,15 @@ void FrmHelp::layOut()
     setWindowTitle(ui::Texts::tr("How do I play Figurewheel?"));
     setFont(ui::defaultFont());
     resize(ui::twipsSize(9732, 6984));
-    ui::buildControl(this, {.kind = ui::ControlKind::Picture, .name = "Image1", .twips = {120, 120, 9612, 6732},
-                            .resource = ":/pictures/help.bmp",
-                            .spoken = QT_TRANSLATE_NOOP("Figurewheel",
-                                "How to play: choose how many numbers, drag numbers and operators into "
-                                "your guess until it matches the target, and use Answer or Hint when "
-                                "you are stuck")});
+    ui::buildControl(this,
+        {.kind = ui::ControlKind::Picture,
+            .name = "Image1",
+            .twips = {120, 120, 9612, 6732},
+            .resource = ":/pictures/help.bmp",
+            .spoken = QT_TRANSLATE_NOOP("Figurewheel",
+                "How to play: choose how many numbers, drag numbers and operators into "
+                "your guess until it matches the target, and use Answer or Hint when "
+                "you are stuck")});
 }
 
 void showHelp(QWidget *owner)

@@ -22,8 +22,9 @@ namespace {
 using enum ui::ControlKind;
 using ui::Fit;
 
-constexpr ui::Face kExampleFace{13.8, true};
+constexpr ui::Face kExampleFace {13.8, true};
 
+// clang-format off
 const std::array kControls{
     ui::ControlSpec{.kind = Button, .name = "Command1", .twips = {600, 4080, 5532, 372}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Click here to solve your own puzzle!"), .face = {13.8, true, true}},
     ui::ControlSpec{.name = "Quillmere", .twips = {1680, 240, 4176, 552}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Solve the Puzzle!"), .face = {24, true, true}, .fit = Fit::ToText},
@@ -40,6 +41,7 @@ const std::array kControls{
     // Lies behind the button, which covers all of it but its right end.
     ui::ControlSpec{.name = "Label13", .twips = {600, 4080, 6732, 492}, .text = QT_TRANSLATE_NOOP("Figurewheel", "Now solve your own puzzle!"), .face = {13.8, true, true}, .color = ui::kDarkGrey},
 };
+// clang-format on
 
 } // namespace
 
@@ -61,7 +63,8 @@ void FrmNewUser::layOut()
     resize(ui::twipsSize(7524, 5532));
 
     // The frame sits at the window's corner, so window and frame coordinates agree.
-    QWidget *frame = ui::buildControl(this, {.kind = Frame, .name = "fraMainFrame", .twips = {0, 0, 7380, 5412}});
+    QWidget *frame = ui::buildControl(
+        this, {.kind = Frame, .name = "fraMainFrame", .twips = {0, 0, 7380, 5412}});
     const ui::BuiltControls controls = ui::buildControls(frame, kControls);
     m_command1 = controls.get<QPushButton>("Command1");
     m_lblVersion = controls.get<QLabel>("lblVersion");

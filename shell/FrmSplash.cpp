@@ -21,6 +21,7 @@ using enum ui::ControlKind;
 using ui::Fit;
 
 // Places are in the window's coordinates; the controls live in the frame.
+// clang-format off
 const std::array kControls{
     ui::ControlSpec{.kind = Picture, .name = "Image2", .twips = {240, 1320, 2760, 2172}, .resource = ":/pictures/splash.bmp", .spoken = QT_TRANSLATE_NOOP("Figurewheel", "A sailor looking out to sea")},
     ui::ControlSpec{.name = "Quillmere", .twips = {2160, 480, 3384, 552}, .text = "Figurewheel!", .face = {24, true, true}, .fit = Fit::ToText},
@@ -28,6 +29,7 @@ const std::array kControls{
     ui::ControlSpec{.name = "lblVersion", .twips = {3360, 2280, 1488, 300}, .text = "Test Version", .face = {12, true}, .align = Qt::AlignRight, .fit = Fit::ToText},
     ui::ControlSpec{.name = "lblCopyright", .twips = {3360, 2880, 2772, 252}, .text = kMakersNotice},
 };
+// clang-format on
 
 } // namespace
 

@@ -7,8 +7,10 @@
 namespace fw {
 
 inline constexpr char kAuthorLine[] = QT_TRANSLATE_NOOP("Figurewheel", "from Fig Wheeler");
-inline constexpr char kMakersNotice[] = QT_TRANSLATE_NOOP("Figurewheel", "Copyright 2001 Figurewheel Games");
+inline constexpr char kMakersNotice[]
+    = QT_TRANSLATE_NOOP("Figurewheel", "Copyright 2001 Figurewheel Games");
 inline constexpr char kSupportAddress[] = "comments@figurewheel.example";
-inline constexpr char kInvitation[] = QT_TRANSLATE_NOOP("Figurewheel", "Fig Wheeler would love to hear what you think!");
+inline constexpr char kInvitation[]
+    = QT_TRANSLATE_NOOP("Figurewheel", "Fig Wheeler would love to hear what you think!");
 
 } // namespace fw

@@ -4,12 +4,14 @@
 #include "BuildVersion.h"
 #include "ui/Translations.h"
 
-
 namespace fw {
 
 QString versionText()
 {
-    return ui::Texts::tr("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
+    return ui::Texts::tr("Version %1.%2.%3")
+        .arg(kVersionMajor)
+        .arg(kVersionMinor)
+        .arg(kVersionPatch);
 }
 
 QString applicationTitle()

@@ -24,8 +24,7 @@ ModuleSoundPlayer::~ModuleSoundPlayer() = default;
 QStringList ModuleSoundPlayer::moduleDirs()
 {
     return foldersFromProgram({QStringLiteral("."), QStringLiteral(FIGUREWHEEL_SOUND_MODULE_RELDIR),
-                               QStringLiteral(FIGUREWHEEL_SOUND_MODULE_DIR),
-                               QStringLiteral("../lib/figurewheel")});
+        QStringLiteral(FIGUREWHEEL_SOUND_MODULE_DIR), QStringLiteral("../lib/figurewheel")});
 }
 
 void ModuleSoundPlayer::load()
@@ -36,7 +35,8 @@ void ModuleSoundPlayer::load()
         if (!QFileInfo(path).isFile())
             continue;
         QLibrary module(path);
-        const auto create = reinterpret_cast<SoundModuleFactory>(module.resolve(kSoundModuleFactory));
+        const auto create
+            = reinterpret_cast<SoundModuleFactory>(module.resolve(kSoundModuleFactory));
         if (!create) {
             qWarning("Figurewheel: no sound: %s", qPrintable(module.errorString()));
             return;

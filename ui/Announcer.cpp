@@ -13,7 +13,8 @@ QAccessibleInterface *announcerFactory(const QString &className, QObject *object
     return nullptr;
 }
 
-[[maybe_unused]] const bool kAnnouncersAccessible = (QAccessible::installFactory(announcerFactory), true);
+[[maybe_unused]] const bool kAnnouncersAccessible
+    = (QAccessible::installFactory(announcerFactory), true);
 
 } // namespace
 

@@ -42,13 +42,16 @@ public:
     }
 
     // Nothing can be selected in a locked cell, and no caret shows.
-    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
     int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
     int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    void setCursorPosition(int) override { }
 
     QString text(int startOffset, int endOffset) const override
     {
@@ -60,12 +63,12 @@ public:
     int characterCount() const override { return int(cell()->text().size()); }
 
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                         int *endOffset) const override
+        int *endOffset) const override
     {
         return piece(offset, boundary, startOffset, endOffset);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                             int *endOffset) const override
+        int *endOffset) const override
     {
         if (boundary == QAccessible::CharBoundary && offset > 0)
             return piece(offset - 1, boundary, startOffset, endOffset);
@@ -73,7 +76,7 @@ public:
         return {};
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                            int *endOffset) const override
+        int *endOffset) const override
     {
         if (boundary == QAccessible::CharBoundary && offset + 1 < characterCount())
             return piece(offset + 1, boundary, startOffset, endOffset);
@@ -83,7 +86,7 @@ public:
 
     QRect characterRect(int) const override { return rect(); }
     int offsetAtPoint(const QPoint &) const override { return 0; }
-    void scrollToSubstring(int, int) override {}
+    void scrollToSubstring(int, int) override { }
     QString attributes(int, int *startOffset, int *endOffset) const override
     {
         *startOffset = 0;
@@ -95,7 +98,8 @@ private:
     const CellBox *cell() const { return static_cast<const CellBox *>(widget()); }
 
     // One character of the text, or all of it for any longer boundary.
-    QString piece(int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
+    QString piece(
+        int offset, QAccessible::TextBoundaryType boundary, int *startOffset, int *endOffset) const
     {
         const int count = characterCount();
         if (boundary == QAccessible::CharBoundary) {

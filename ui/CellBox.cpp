@@ -163,8 +163,7 @@ void CellBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         emit arrowPressed(Qt::Key(event->key()));
         return;
-    default:
-        QLineEdit::keyPressEvent(event); // locked: typing changes nothing
+    default: QLineEdit::keyPressEvent(event); // locked: typing changes nothing
     }
 }
 
@@ -204,9 +203,11 @@ void CellBox::paintEvent(QPaintEvent *event)
     if (m_held) {
         // Held: black and white corners, as if the tile were lifted off.
         const qreal arm = qMin(box.width(), box.height()) / 3;
-        for (const auto &[color, width] : {std::pair{Qt::black, 4.0}, std::pair{Qt::white, 2.0}}) {
+        for (const auto &[color, width] :
+            {std::pair {Qt::black, 4.0}, std::pair {Qt::white, 2.0}}) {
             painter.setPen(QPen(color, width, Qt::SolidLine, Qt::SquareCap));
-            for (const QPointF corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+            for (const QPointF corner :
+                {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
                 const qreal dx = corner.x() == box.left() ? arm : -arm;
                 const qreal dy = corner.y() == box.top() ? arm : -arm;
                 painter.drawLine(corner, corner + QPointF(dx, 0));

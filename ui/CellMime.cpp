@@ -27,7 +27,7 @@ std::optional<ControlId> decodeCell(const QMimeData *mime)
     in >> kind >> index;
     if (in.status() != QDataStream::Ok || kind > quint8(Control::sbStatusBar))
         return std::nullopt;
-    return ControlId{Control(kind), index};
+    return ControlId {Control(kind), index};
 }
 
 } // namespace fw::ui

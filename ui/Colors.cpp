@@ -13,7 +13,7 @@ QPalette makeDesignedPalette()
     const QColor disabledText(190, 190, 190);
     // Window text, button face, light, dark, mid, text, bright text, base, window.
     QPalette palette(kBlack, face, kWhite, QColor(159, 159, 159), QColor(184, 184, 184), kBlack,
-                     kWhite, kWhite, face);
+        kWhite, kWhite, face);
     palette.setColor(QPalette::Midlight, QColor(202, 202, 202));
     palette.setColor(QPalette::Shadow, QColor(118, 118, 118));
     palette.setColor(QPalette::Highlight, QColor(48, 140, 198));

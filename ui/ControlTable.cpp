@@ -124,8 +124,8 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
     widget->setGeometry(twipsRect(row.twips).translated(offset));
     setFaceOf(widget, row.face);
     if (row.kind == ControlKind::Picture && row.resource)
-        static_cast<QLabel *>(widget)->setPixmap(
-            scaledPicture(QString::fromLatin1(row.resource), widget->size(), widget->devicePixelRatioF()));
+        static_cast<QLabel *>(widget)->setPixmap(scaledPicture(
+            QString::fromLatin1(row.resource), widget->size(), widget->devicePixelRatioF()));
     if (row.background.isValid())
         setBackground(widget, row.background);
     if (row.color.isValid())
@@ -148,7 +148,7 @@ QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
 BuiltControls buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset)
 {
     // Built from the back forward, so each control covers those made before it.
-    BuiltControls built{std::vector<BuiltControls::Entry>(table.size())};
+    BuiltControls built {std::vector<BuiltControls::Entry>(table.size())};
     for (std::size_t n = table.size(); n-- > 0;)
         built.entries[n] = {&table[n], buildControl(parent, table[n], offset)};
     keepFaceForColouredLabels(parent, table);

@@ -21,13 +21,13 @@
 namespace fw::ui {
 
 enum class ControlKind : std::uint8_t {
-    Label,     // text on a see-through background
+    Label, // text on a see-through background
     Button,
-    Cell,      // a locked text box of the main window's board (CellBox)
-    TextBox,   // a text box that takes typing
-    Picture,   // a picture stretched to its rectangle
-    Frame,     // a group box, with its text as caption
-    Line,      // a rectangle filled with the background colour
+    Cell,    // a locked text box of the main window's board (CellBox)
+    TextBox, // a text box that takes typing
+    Picture, // a picture stretched to its rectangle
+    Frame,   // a group box, with its text as caption
+    Line,    // a rectangle filled with the background colour
     Toolbar,
     StatusBar, // a status bar showing its text
 };
@@ -45,19 +45,19 @@ struct Face {
 struct ControlSpec {
     ControlKind kind = ControlKind::Label;
     const char *name = nullptr; // the object name; without one, the id's name
-    ControlId id{};
-    QRect twips;                // left, top, width, height
+    ControlId id {};
+    QRect twips; // left, top, width, height
     const char *text = "";
-    Face face{};
-    QColor background{};        // none: the style's
-    QColor color{};             // the text's; none: the style's
+    Face face {};
+    QColor background {}; // none: the style's
+    QColor color {};      // the text's; none: the style's
     Qt::Alignment align = Qt::AlignLeft;
     Fit fit = Fit::Narrow;
     bool hidden = false;
     bool dragSource = false;
     bool dropTarget = false;
-    int tab = -1;               // place in the tab order, -1 for none
-    const char *tip = nullptr;  // tooltip
+    int tab = -1;                   // place in the tab order, -1 for none
+    const char *tip = nullptr;      // tooltip
     const char *resource = nullptr; // a picture's resource
     const char *spoken = nullptr;   // what a screen reader says, where the text does not say it
 };
@@ -90,6 +90,7 @@ struct BuiltControls {
 // control with a colour of its own is drawn in the designed palette (see
 // Colors.h); so is the whole window when a label with a colour of its own
 // stands on the window's face rather than on a picture listed behind it.
-BuiltControls buildControls(QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
+BuiltControls buildControls(
+    QWidget *parent, std::span<const ControlSpec> table, QPoint offset = {});
 
 } // namespace fw::ui

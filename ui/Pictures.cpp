@@ -28,7 +28,7 @@ QPixmap scaledPicture(const QString &resource, QSize size, qreal ratio)
         // are not aligned for 32-bit access.
         const uchar *pixels = prescaled.data();
         image = QImage(pixels, deviceSize.width(), deviceSize.height(), deviceSize.width() * 4,
-                       QImage::Format_RGB32);
+            QImage::Format_RGB32);
         if (reinterpret_cast<quintptr>(pixels) % 4 != 0)
             image = image.copy();
     } else {
@@ -36,8 +36,8 @@ QPixmap scaledPicture(const QString &resource, QSize size, qreal ratio)
         if (image.isNull())
             return {};
         // The formats a pixmap would hold them in.
-        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                : QImage::Format_RGB32);
+        image.convertTo(
+            image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
         image = image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));

@@ -45,7 +45,8 @@ QString installTranslations(const QLocale &locale)
         if (install(language, QStringLiteral("figurewheel"), QStringLiteral(":/i18n"))) {
             // Qt's own texts (a text box's menu...), where Debian's package of
             // them is installed; the game's texts do without.
-            install(language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            install(language, QStringLiteral("qtbase"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             return QLocale::languageToCode(language.language());
         }
     }

@@ -47,7 +47,8 @@ public:
         QStringList said;
         const auto labels = widget()->findChildren<QLabel *>();
         for (const QLabel *label : labels)
-            if (label->text().isEmpty() && label->isVisibleTo(widget()) && !label->accessibleName().isEmpty())
+            if (label->text().isEmpty() && label->isVisibleTo(widget())
+                && !label->accessibleName().isEmpty())
                 said << label->accessibleName();
         return said.join(QLatin1String(". "));
     }
@@ -99,7 +100,8 @@ private:
     {
         m_untold = false;
         QMetaObject::invokeMethod(
-            m_announcer, [this] { m_announcer->announce(readingOf(m_window)); }, Qt::QueuedConnection);
+            m_announcer, [this] { m_announcer->announce(readingOf(m_window)); },
+            Qt::QueuedConnection);
     }
 
     QWidget *m_window;

@@ -11,15 +11,15 @@ Q_DECLARE_METATYPE(fw::ControlId)
 
 namespace {
 
-const auto pool = [](int k) { return ControlId { Control::txtNumber, k }; };
-const auto palette = [](int k) { return ControlId { Control::txtOp, k }; };
-const auto row = [](int i) { return ControlId { Control::txtGuess, i }; };
-const auto gap = [](int j) { return ControlId { Control::txtGuessOp, j }; };
+const auto pool = [](int k) { return ControlId {Control::txtNumber, k}; };
+const auto palette = [](int k) { return ControlId {Control::txtOp, k}; };
+const auto row = [](int i) { return ControlId {Control::txtGuess, i}; };
+const auto gap = [](int j) { return ControlId {Control::txtGuessOp, j}; };
 
 // A three-number puzzle with pool 4, 2, 5 and target 22 (5 X 4 + 2).
 struct Fixture {
-    ScriptedDie die { 4, 2, 5, 1, 1, 1, /* hidden row */ 2, 4, 3, 1, 1 };
-    Puzzle puzzle { die };
+    ScriptedDie die {4, 2, 5, 1, 1, 1, /* hidden row */ 2, 4, 3, 1, 1};
+    Puzzle puzzle {die};
 
     Fixture()
     {
@@ -83,7 +83,7 @@ private slots:
         move("number on the pool", pool(3), pool(1));
         move("operator on the pool", pool(3), palette(4));
         move("number on the target", pool(0), pool(1));
-        move("number on the solution", { Control::txtAnswer, 1 }, pool(1));
+        move("number on the solution", {Control::txtAnswer, 1}, pool(1));
         move("row cell as a source", row(1), row(3));
         move("pool cell beyond the count", row(1), pool(4));
         move("emptied pool cell", row(1), pool(2));
@@ -153,7 +153,7 @@ private slots:
         QVERIFY(f.evaluated());
         // With no empty pool cell (only reachable by refilling the pool by other
         // means) the number stays in the row, but the row is evaluated.
-        f.puzzle.Pool[1] = f.puzzle.Pool[3] = std::int16_t { 6 };
+        f.puzzle.Pool[1] = f.puzzle.Pool[3] = std::int16_t {6};
         f.markTotal();
         press(f.puzzle, row(1));
         QCOMPARE(f.rowTexts(), QString("5|4| / |"));
@@ -166,7 +166,7 @@ private slots:
         f.play5X4();
         QVERIFY(!drop(f.puzzle, gap(2), palette(1)));
         QVERIFY(drop(f.puzzle, row(3), pool(2)));
-        QVERIFY(shown(f.puzzle, { Control::lblDone, -1 })->visible);
+        QVERIFY(shown(f.puzzle, {Control::lblDone, -1})->visible);
         QVERIFY(closingOf(f.puzzle) == Closing::WayToGo);
         QVERIFY(!f.puzzle.Timer1.enabled);
         QCOMPARE(checkPuzzleInvariants(f.puzzle), QString());

@@ -18,8 +18,8 @@ QString shownSolution(const Puzzle &puzzle)
 
 bool hintCountShown(const Puzzle &puzzle)
 {
-    for (Control label : { Control::lblHint1, Control::lblHint2, Control::lblHint3 })
-        if (!shown(puzzle, { label, -1 })->visible)
+    for (Control label : {Control::lblHint1, Control::lblHint2, Control::lblHint3})
+        if (!shown(puzzle, {label, -1})->visible)
             return false;
     return true;
 }
@@ -61,7 +61,7 @@ private slots:
 
     void hintShowsAndHides()
     {
-        ScriptedDie die { 1, 6, 6 };
+        ScriptedDie die {1, 6, 6};
         Puzzle puzzle(die);
         puzzle.NumCount = 6;
         showHint(puzzle);
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(puzzle.Timer2.interval, 2000);
         QCOMPARE(textOf(puzzle, Control::lblHint3), QString("1"));
         QVERIFY(hintCountShown(puzzle));
-        QVERIFY(!shown(puzzle, { Control::lblPeeked, -1 })->visible); // a hint is no peek
+        QVERIFY(!shown(puzzle, {Control::lblPeeked, -1})->visible); // a hint is no peek
         hideHint(puzzle);
         QCOMPARE(shownSolution(puzzle), QString("...... ....."));
         QVERIFY(!puzzle.Timer2.enabled);
@@ -79,12 +79,12 @@ private slots:
 
     void hintsWithinTwoSeconds()
     {
-        ScriptedDie die { 1, 1, 1, /* second hint */ 3, 3, 6 };
+        ScriptedDie die {1, 1, 1, /* second hint */ 3, 3, 6};
         Puzzle puzzle(die);
         puzzle.NumCount = 2;
         showHint(puzzle);
         const unsigned firstStart = puzzle.Timer2.starts;
-        showHint(puzzle); // roll 6 with two numbers reveals no operator
+        showHint(puzzle);                            // roll 6 with two numbers reveals no operator
         QVERIFY(puzzle.Timer2.starts != firstStart); // the two seconds start again
         QVERIFY(puzzle.Timer2.running());
         QCOMPARE(shownSolution(puzzle), QString("x..... x...."));
@@ -95,17 +95,17 @@ private slots:
     // hint's two seconds running out hide it too. Either way it was peeked at.
     void answerToggles()
     {
-        ScriptedDie die { 2, 2, 2 };
+        ScriptedDie die {2, 2, 2};
         Puzzle puzzle(die);
         puzzle.NumCount = 3;
         toggleAnswer(puzzle);
         QCOMPARE(shownSolution(puzzle), QString("xxx... xx..."));
         QVERIFY(puzzle.AnswersShown);
-        QVERIFY(shown(puzzle, { Control::lblPeeked, -1 })->visible);
+        QVERIFY(shown(puzzle, {Control::lblPeeked, -1})->visible);
         toggleAnswer(puzzle);
         QCOMPARE(shownSolution(puzzle), QString("...... ....."));
         QVERIFY(!puzzle.AnswersShown);
-        QVERIFY(shown(puzzle, { Control::lblPeeked, -1 })->visible);
+        QVERIFY(shown(puzzle, {Control::lblPeeked, -1})->visible);
 
         toggleAnswer(puzzle);
         showHint(puzzle);
@@ -118,7 +118,7 @@ private slots:
 
     void hintCountStopsAtLimit()
     {
-        ScriptedDie die { 3, 3, 3 };
+        ScriptedDie die {3, 3, 3};
         Puzzle puzzle(die);
         puzzle.NumCount = 3;
         puzzle.HintsUsed = 32767;

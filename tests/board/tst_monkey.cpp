@@ -20,7 +20,7 @@ constexpr int kControlKinds = int(Control::sbStatusBar) + 1;
 struct Monkey {
     std::mt19937_64 pick;
     SeededDie die;
-    Puzzle puzzle { die };
+    Puzzle puzzle {die};
     int solves = 0;
     QString fault; // a move's own report that disagrees with the puzzle
     std::deque<QString> recent;
@@ -39,7 +39,7 @@ struct Monkey {
     {
         const int r = upTo(9);
         const Control kind = r < 5 ? usual : r < 9 ? other : Control(upTo(kControlKinds - 1));
-        return { kind, upTo(8) - 1 };
+        return {kind, upTo(8) - 1};
     }
 
     // Plays one event and tells what it was.

@@ -19,7 +19,8 @@ QString written(const std::vector<Tiding> &tidings)
 {
     QStringList words;
     for (const Tiding &t : tidings) {
-        const char letter = t.cell.kind == Control::txtGuess || t.cell.kind == Control::txtAnswer ? 'n' : 'o';
+        const char letter
+            = t.cell.kind == Control::txtGuess || t.cell.kind == Control::txtAnswer ? 'n' : 'o';
         const QString cell = QString(QLatin1Char(letter)) + QString::number(t.cell.index);
         switch (t.kind) {
         case Tiding::Kind::RowCell: words << "cell " + cell; break;
@@ -39,8 +40,8 @@ QString written(const std::vector<Tiding> &tidings)
 
 // Pool 4, 2, 5; hidden row 5 X 4 + 2 = 22.
 struct Board {
-    ScriptedDie die{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-    Puzzle puzzle{die};
+    ScriptedDie die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+    Puzzle puzzle {die};
     Board() { puzzle.start(); }
 
     // "row2<pool3" drops pool cell 3 on row cell 2; "gap1" presses the
@@ -83,13 +84,19 @@ void TestTidings::afterMoves_data()
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("move");
     QTest::addColumn<QString>("told");
-    QTest::newRow("a number into the row") << QStringList{} << "row2<pool3" << "cell n2, total";
-    QTest::newRow("an operator into a gap") << QStringList{} << "gap1<op4" << "cell o1, total";
-    QTest::newRow("a number taken back") << QStringList{"row2<pool3"} << "row2" << "cell n2, total";
-    QTest::newRow("a refused drop") << QStringList{"row2<pool3"} << "row2<pool1" << "no change, total";
-    QTest::newRow("an operator on a number cell") << QStringList{} << "row2<op4" << "no change, total";
-    QTest::newRow("the solving move") << QStringList{"row1<pool3", "gap1<op4", "row2<pool1", "gap2<op1"}
-                                      << "row3<pool2" << "cell n3, total, closing";
+    QTest::newRow("a number into the row") << QStringList {} << "row2<pool3"
+                                           << "cell n2, total";
+    QTest::newRow("an operator into a gap") << QStringList {} << "gap1<op4"
+                                            << "cell o1, total";
+    QTest::newRow("a number taken back") << QStringList {"row2<pool3"} << "row2"
+                                         << "cell n2, total";
+    QTest::newRow("a refused drop") << QStringList {"row2<pool3"} << "row2<pool1"
+                                    << "no change, total";
+    QTest::newRow("an operator on a number cell") << QStringList {} << "row2<op4"
+                                                  << "no change, total";
+    QTest::newRow("the solving move")
+        << QStringList {"row1<pool3", "gap1<op4", "row2<pool1", "gap2<op1"} << "row3<pool2"
+        << "cell n3, total, closing";
 }
 
 void TestTidings::afterMoves()
@@ -107,14 +114,21 @@ void TestTidings::afterMoves()
 
 void TestTidings::afterReveals_data()
 {
-    QTest::addColumn<QString>("steps"); // h: hint (rolls 1, 6, 6), a: Answer, e: the hint's time is up
+    QTest::addColumn<QString>(
+        "steps"); // h: hint (rolls 1, 6, 6), a: Answer, e: the hint's time is up
     QTest::addColumn<QString>("told");
-    QTest::newRow("a hint") << "h" << "hints, shown n1, shown n3, shown o2";
-    QTest::newRow("its end") << "he" << "hidden";
-    QTest::newRow("the answer") << "a" << "solution, peeked";
-    QTest::newRow("the answer again") << "aa" << "hidden";
-    QTest::newRow("a hint over the answer") << "ah" << "hints";
-    QTest::newRow("the answer over a hint") << "ha" << "solution, peeked";
+    QTest::newRow("a hint") << "h"
+                            << "hints, shown n1, shown n3, shown o2";
+    QTest::newRow("its end") << "he"
+                             << "hidden";
+    QTest::newRow("the answer") << "a"
+                                << "solution, peeked";
+    QTest::newRow("the answer again") << "aa"
+                                      << "hidden";
+    QTest::newRow("a hint over the answer") << "ah"
+                                            << "hints";
+    QTest::newRow("the answer over a hint") << "ha"
+                                            << "solution, peeked";
 }
 
 void TestTidings::afterReveals()

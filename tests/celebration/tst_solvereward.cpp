@@ -39,8 +39,8 @@ void TestSolveReward::recordRule_data()
     const QString newRecord = QStringLiteral("name window");
     const QString holder = QStringLiteral("write Records/BestPlayer=Ann");
     const auto record = [&](const QString &time) {
-        return QStringList {hooray, QStringLiteral("write Records/BestTime=") + time, newRecord,
-                            holder};
+        return QStringList {
+            hooray, QStringLiteral("write Records/BestTime=") + time, newRecord, holder};
     };
     const QStringList none {hooray, holder};
 
@@ -48,8 +48,7 @@ void TestSolveReward::recordRule_data()
     QTest::newRow("one second less") << 44 << 45 << 44 << record("44");
     QTest::newRow("equal time") << 45 << 45 << 45 << none;
     QTest::newRow("slower") << 100 << 45 << 45 << none;
-    QTest::newRow("998 with no record yet") << 998 << 999 << 998
-                                            << record("998");
+    QTest::newRow("998 with no record yet") << 998 << 999 << 998 << record("998");
     QTest::newRow("999 with no record yet") << 999 << 999 << 999 << none;
     QTest::newRow("over 999") << 1500 << 999 << 999 << none;
     QTest::newRow("one second") << 1 << 999 << 1 << record("1");
@@ -87,7 +86,7 @@ void TestSolveReward::nameWindowDecidesTheHolder()
     windows.showNewRecord = [&] { records.gBestPlayer = QString(); };
     runSolveReward(records, store, 30, windows);
     QCOMPARE(store.values.value(QStringLiteral("Records/BestPlayer"), QStringLiteral("<missing>")),
-             QString());
+        QString());
     QCOMPARE(store.values.value(QStringLiteral("Records/BestTime")), QStringLiteral("30"));
 }
 
@@ -108,23 +107,25 @@ void TestSolveReward::realWindows()
     {
         ModalScript script({
             {QStringLiteral("frmHooray"),
-             [&](QWidget *) {
-                 QCOMPARE(sound.played, QStringList {QStringLiteral("hound.wav")});
-                 diskTimeDuringCelebration = readFromDisk(path, kRecords, QStringLiteral("BestTime"));
-             }},
+                [&](QWidget *) {
+                    QCOMPARE(sound.played, QStringList {QStringLiteral("hound.wav")});
+                    diskTimeDuringCelebration
+                        = readFromDisk(path, kRecords, QStringLiteral("BestTime"));
+                }},
             {QStringLiteral("frmNewRecord"),
-             [&](QWidget *window) {
-                 diskTimeDuringNameWindow = readFromDisk(path, kRecords, QStringLiteral("BestTime"));
-                 auto *field = window->findChild<QLineEdit *>(QStringLiteral("txtName"));
-                 QVERIFY(field);
-                 nameShown = field->text();
-                 field->setText(QStringLiteral("  Ann  "));
-             }},
+                [&](QWidget *window) {
+                    diskTimeDuringNameWindow
+                        = readFromDisk(path, kRecords, QStringLiteral("BestTime"));
+                    auto *field = window->findChild<QLineEdit *>(QStringLiteral("txtName"));
+                    QVERIFY(field);
+                    nameShown = field->text();
+                    field->setText(QStringLiteral("  Ann  "));
+                }},
         });
         runSolveReward(records, store, 12, windows);
         QCOMPARE(script.problems, QStringList());
-        QCOMPARE(script.seen, (QStringList {QStringLiteral("frmHooray"),
-                                            QStringLiteral("frmNewRecord")}));
+        QCOMPARE(script.seen,
+            (QStringList {QStringLiteral("frmHooray"), QStringLiteral("frmNewRecord")}));
     }
     QCOMPARE(diskTimeDuringCelebration, QStringLiteral("999"));
     QCOMPARE(diskTimeDuringNameWindow, QStringLiteral("12"));
@@ -151,12 +152,12 @@ void TestSolveReward::realWindows()
         ModalScript script({
             {QStringLiteral("frmHooray")},
             {QStringLiteral("frmNewRecord"),
-             [&](QWidget *window) {
-                 auto *field = window->findChild<QLineEdit *>(QStringLiteral("txtName"));
-                 QVERIFY(field);
-                 nameShown = field->text();
-                 field->clear();
-             }},
+                [&](QWidget *window) {
+                    auto *field = window->findChild<QLineEdit *>(QStringLiteral("txtName"));
+                    QVERIFY(field);
+                    nameShown = field->text();
+                    field->clear();
+                }},
         });
         runSolveReward(records, store, 7, windows);
         QCOMPARE(script.problems, QStringList());

@@ -44,18 +44,18 @@ void TestDie::frequencies()
 {
     ClockDie die;
     constexpr int rolls = 600000;
-    std::array<int, 8> counts{};
+    std::array<int, 8> counts {};
     for (int n = 0; n < rolls; ++n) {
         const int face = die.RollDie();
         QVERIFY2(face >= 1 && face <= 6, qPrintable(QString::number(face)));
         ++counts[face];
     }
-    const std::array<double, 7> expected{0, 0.1, 0.2, 0.2, 0.2, 0.2, 0.1};
+    const std::array<double, 7> expected {0, 0.1, 0.2, 0.2, 0.2, 0.2, 0.1};
     for (int face = 1; face <= 6; ++face) {
         const double share = double(counts[face]) / rolls;
         // Five standard deviations of a binomial share is under 0.0027.
         QVERIFY2(std::fabs(share - expected[face]) < 0.003,
-                 qPrintable(QStringLiteral("face %1: %2").arg(face).arg(share)));
+            qPrintable(QStringLiteral("face %1: %2").arg(face).arg(share)));
     }
 }
 

@@ -22,7 +22,7 @@ void setRow(Puzzle &puzzle, const QString &row)
             puzzle.GuessNums[cell++] = static_cast<std::int16_t>(token.toInt()); // "_" gives 0
         else // "." is no operator: code 0
             puzzle.GuessOps[cell - 1]
-                = operatorFromCode(int(QStringList { "+", "--", "X", "/" }.indexOf(token)) + 1);
+                = operatorFromCode(int(QStringList {"+", "--", "X", "/"}.indexOf(token)) + 1);
     }
     puzzle.NumCount = static_cast<std::int16_t>(count > 0 ? count : cell - 1);
 }
@@ -70,10 +70,14 @@ private slots:
         QTest::addColumn<Closing>("closing"); // what a solve says
         const Closing wayToGo = Closing::WayToGo;
         QTest::newRow("solved") << "5 X 4 + 2" << 22 << false << true << wayToGo;
-        QTest::newRow("solved after peeking") << "5 X 4 + 2" << 22 << true << true << Closing::YoureDone;
-        QTest::newRow("middle cell empty still solves") << "3 . _ + 4" << 7 << false << true << wayToGo;
-        QTest::newRow("first cell empty never solves") << "_ . 3 + 4" << 7 << false << false << wayToGo;
-        QTest::newRow("last cell empty never solves") << "3 + 4 + _" << 7 << false << false << wayToGo;
+        QTest::newRow("solved after peeking")
+            << "5 X 4 + 2" << 22 << true << true << Closing::YoureDone;
+        QTest::newRow("middle cell empty still solves")
+            << "3 . _ + 4" << 7 << false << true << wayToGo;
+        QTest::newRow("first cell empty never solves")
+            << "_ . 3 + 4" << 7 << false << false << wayToGo;
+        QTest::newRow("last cell empty never solves")
+            << "3 + 4 + _" << 7 << false << false << wayToGo;
         QTest::newRow("wrong total") << "3 + 4 + 1" << 7 << false << false << wayToGo;
         QTest::newRow("two numbers") << "6 / 3" << 2 << false << true << wayToGo;
     }
@@ -94,7 +98,7 @@ private slots:
 
         QCOMPARE(puzzle.EvaluateGuess(), solved);
         QCOMPARE(puzzle.Timer1.enabled, !solved);
-        QCOMPARE(shown(puzzle, { Control::lblDone, -1 })->visible, solved);
+        QCOMPARE(shown(puzzle, {Control::lblDone, -1})->visible, solved);
         if (solved)
             QVERIFY(closingOf(puzzle) == closing);
     }

@@ -109,7 +109,7 @@ private slots:
         QFETCH(int, face);
         QFETCH(Operator, op);
         // 6 then 3: every operator keeps the target at least 1.
-        ScriptedDie die { 1, face, 2 };
+        ScriptedDie die {1, face, 2};
         Puzzle puzzle(die);
         setNumbers(puzzle, "63");
         puzzle.MakeAnswer();

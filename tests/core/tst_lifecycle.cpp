@@ -29,7 +29,7 @@ QString layout(const Puzzle &puzzle)
 {
     QString buttons;
     for (int n = 2; n <= 6; ++n) {
-        const double points = shown(puzzle, { Control::cmdNums, n })->points.value_or(0);
+        const double points = shown(puzzle, {Control::cmdNums, n})->points.value_or(0);
         buttons += points == 14.0 ? 'L' : points == 10.0 ? 's' : '?';
     }
     return cellsOf(puzzle, Control::txtNumber, 1, 6, true) + ' '
@@ -45,7 +45,7 @@ private slots:
     void firstPuzzle()
     {
         ScriptedDie die;
-        die.push(puzzleFaces({ 4, 2, 5, 6, 1, 3 }, 3));
+        die.push(puzzleFaces({4, 2, 5, 6, 1, 3}, 3));
         Puzzle puzzle(die);
         puzzle.start();
 
@@ -57,9 +57,9 @@ private slots:
         QCOMPARE(layout(puzzle), QString("xxx... xxx... xx... sLsss"));
         QCOMPARE(cellsOf(puzzle, Control::txtAnswer, 1, 6, true), QString("......"));
         QCOMPARE(cellsOf(puzzle, Control::txtAnswerOp, 1, 5, true), QString("....."));
-        for (Control label : { Control::lblPeeked, Control::lblHint1, Control::lblHint2,
-                 Control::lblHint3, Control::lblDone })
-            QVERIFY2(!shown(puzzle, { label, -1 })->visible, controlName({ label, -1 }).c_str());
+        for (Control label : {Control::lblPeeked, Control::lblHint1, Control::lblHint2,
+                 Control::lblHint3, Control::lblDone})
+            QVERIFY2(!shown(puzzle, {label, -1})->visible, controlName({label, -1}).c_str());
         QCOMPARE(checkPuzzleInvariants(puzzle), QString());
     }
 
@@ -81,8 +81,8 @@ private slots:
         QFETCH(int, to);
         QFETCH(QString, visible);
         ScriptedDie die;
-        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, from));
-        die.push(puzzleFaces({ 6, 5, 4, 3, 2, 1 }, to));
+        die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, from));
+        die.push(puzzleFaces({6, 5, 4, 3, 2, 1}, to));
         Puzzle puzzle(die);
         puzzle.chooseCount(static_cast<std::int16_t>(from));
         placeNumber(puzzle, 1, 1); // the next puzzle clears the row
@@ -99,9 +99,9 @@ private slots:
     void operatorsSurviveNewPuzzle()
     {
         ScriptedDie die;
-        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 6));
-        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 2));
-        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 6));
+        die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 6));
+        die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 2));
+        die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 6));
         Puzzle puzzle(die);
         puzzle.chooseCount(6);
         placeOperator(puzzle, 2, 4);
@@ -130,9 +130,9 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, answers);
         ScriptedDie die;
-        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 3));
-        die.push({ 1, 1, 1 }); // the hint
-        die.push(puzzleFaces({ 3, 3, 3, 4, 5, 6 }, 3));
+        die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3));
+        die.push({1, 1, 1}); // the hint
+        die.push(puzzleFaces({3, 3, 3, 4, 5, 6}, 3));
         Puzzle puzzle(die);
         puzzle.start();
         showHint(puzzle);
@@ -146,8 +146,8 @@ private slots:
         QCOMPARE(cellsOf(puzzle, Control::txtAnswer, 1, 6, true), answers);
         QCOMPARE(cellsOf(puzzle, Control::txtAnswerOp, 1, 2, true), answers.left(2));
         QCOMPARE(cellsOf(puzzle, Control::txtAnswer, 1, 3), QString("3|3|3"));
-        QVERIFY(!shown(puzzle, { Control::lblPeeked, -1 })->visible);
-        QVERIFY(!shown(puzzle, { Control::lblHint3, -1 })->visible);
+        QVERIFY(!shown(puzzle, {Control::lblPeeked, -1})->visible);
+        QVERIFY(!shown(puzzle, {Control::lblHint3, -1})->visible);
         QCOMPARE(textOf(puzzle, Control::lblHint3), QString("0"));
     }
 
@@ -155,9 +155,9 @@ private slots:
     {
         QTest::addColumn<int>("start");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("first ticks") << 0 << QStringList { "1", "2", "3" };
+        QTest::newRow("first ticks") << 0 << QStringList {"1", "2", "3"};
         QTest::newRow("cap alternates 9999 and 10000")
-            << 9998 << QStringList { "9999", "10000", "9999", "10000", "9999" };
+            << 9998 << QStringList {"9999", "10000", "9999", "10000", "9999"};
     }
 
     void clock()
@@ -178,8 +178,8 @@ private slots:
     void newPuzzleRestartsStoppedClock()
     {
         ScriptedDie die;
-        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 3)); // 1 + 2 + 3 = 6
-        die.push(puzzleFaces({ 1, 2, 3, 4, 5, 6 }, 3));
+        die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3)); // 1 + 2 + 3 = 6
+        die.push(puzzleFaces({1, 2, 3, 4, 5, 6}, 3));
         Puzzle puzzle(die);
         puzzle.start();
         puzzle.tick();

@@ -140,8 +140,8 @@ void TestNumberText::strictNumberRead_data()
     QTest::newRow("blanks") << " 7 " << true << 7.0f;
     QTest::newRow("junk") << "7px" << false << 0.0f;
     QTest::newRow("beyond single") << "1e39" << false << 0.0f;
-    QTest::newRow("largest single, as written") << "3.4028235e+38" << true
-                                                << std::numeric_limits<float>::max();
+    QTest::newRow("largest single, as written")
+        << "3.4028235e+38" << true << std::numeric_limits<float>::max();
     QTest::newRow("overflowing double") << "1e400" << false << 0.0f;
     QTest::newRow("empty") << "" << false << 0.0f;
 }

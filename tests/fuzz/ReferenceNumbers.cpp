@@ -48,8 +48,8 @@ public:
         for (std::size_t i = 0; i < m_limbs.size(); ++i) {
             std::uint64_t carry = 0;
             for (std::size_t j = 0; j < other.m_limbs.size(); ++j) {
-                const std::uint64_t sum = std::uint64_t(m_limbs[i]) * other.m_limbs[j]
-                    + result.m_limbs[i + j] + carry;
+                const std::uint64_t sum
+                    = std::uint64_t(m_limbs[i]) * other.m_limbs[j] + result.m_limbs[i + j] + carry;
                 result.m_limbs[i + j] = static_cast<std::uint32_t>(sum);
                 carry = sum >> 32;
             }

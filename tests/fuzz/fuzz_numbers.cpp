@@ -1,8 +1,8 @@
 // Fuzzes the game's readings of numbers: any bytes, read leniently and
 // strictly, must give what the slow reference reading gives, and what the
 // game writes must read back as the same value.
-#include "ReferenceNumbers.h"
 #include "core/NumberText.h"
+#include "ReferenceNumbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,12 +15,12 @@
 
 namespace {
 
-[[noreturn]] void mismatch(const char *what, std::string_view text, const std::string &game,
-                           const std::string &reference)
+[[noreturn]] void mismatch(
+    const char *what, std::string_view text, const std::string &game, const std::string &reference)
 {
     std::fprintf(stderr, "%s disagrees on \"%.*s\" (%zu bytes): game %s, reference %s\n", what,
-                 static_cast<int>(std::min<std::size_t>(text.size(), 200)), text.data(), text.size(),
-                 game.c_str(), reference.c_str());
+        static_cast<int>(std::min<std::size_t>(text.size(), 200)), text.data(), text.size(),
+        game.c_str(), reference.c_str());
     std::abort();
 }
 
@@ -88,7 +88,8 @@ void checkStrict(std::string_view text)
     if (game16) {
         const std::string written = fw::decimalText(*game16);
         if (fw::strictInt16(written) != game16 || fw::lenientInt16(written) != *game16)
-            mismatch("decimalText read back", written, show(fw::strictInt16(written)), show(game16));
+            mismatch(
+                "decimalText read back", written, show(fw::strictInt16(written)), show(game16));
     }
 }
 

@@ -20,8 +20,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,9 +64,12 @@ QString keyName(const QString &section, const QString &key)
 // takes no lock, since no other copy of the game shares the file here.
 class WatchedStore final : public SettingsStore {
 public:
-    explicit WatchedStore(SettingsStore &inner) : m_inner(inner) { }
+    explicit WatchedStore(SettingsStore &inner)
+        : m_inner(inner)
+    {
+    }
     QString read(const QString &section, const QString &key,
-                 const QString &defaultText = QString()) const override
+        const QString &defaultText = QString()) const override
     {
         return m_inner.read(section, key, defaultText);
     }
@@ -116,7 +119,8 @@ void stampFresh(const QString &file)
 {
     static std::int64_t serial = 0;
     const std::int64_t seconds = 1000000000 + 2 * ++serial;
-    const timespec times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
+    const timespec times[2]
+        = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
     ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0);
 }
 
@@ -166,33 +170,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     {
         IniSettingsStore ini;
         WatchedStore store(ini);
+        // clang-format off
         const QList<std::pair<QString, QString>> gameKeys = {
             {keys::kRecords, keys::kBestTime},   {keys::kRecords, keys::kBestPlayer},
             {keys::kRecords, keys::kTimesPlayed}, {keys::kSettings, keys::kMainLeft},
             {keys::kSettings, keys::kMainTop},    {keys::kSettings, keys::kMainWidth},
             {keys::kSettings, keys::kMainHeight},
         };
+        // clang-format on
         for (const auto &[section, key] : gameKeys)
-            readAtStart.insert(keyName(section, key), ini.read(section, key, QStringLiteral("<none>")));
+            readAtStart.insert(
+                keyName(section, key), ini.read(section, key, QStringLiteral("<none>")));
 
         // Start-up, then the main window's start.
         const std::int16_t launches = readLaunchCount(store);
-        require(launches == lenientInt16(store.read(keys::kRecords, keys::kTimesPlayed).toStdString()),
-                QStringLiteral("launch count"));
+        require(
+            launches == lenientInt16(store.read(keys::kRecords, keys::kTimesPlayed).toStdString()),
+            QStringLiteral("launch count"));
         loadRecords(records, store);
-        require(records.gBestTime >= 1, QStringLiteral("best time %1 below 1").arg(records.gBestTime));
+        require(
+            records.gBestTime >= 1, QStringLiteral("best time %1 below 1").arg(records.gBestTime));
         const std::int16_t raised = records.gTimesPlayed < std::numeric_limits<std::int16_t>::max()
             ? static_cast<std::int16_t>(records.gTimesPlayed + 1)
             : records.gTimesPlayed;
         require(store.written.value(keyName(keys::kRecords, keys::kTimesPlayed))
-                    == QString::number(raised),
-                QStringLiteral("launch counter stored as %1 after %2")
-                    .arg(store.written.value(keyName(keys::kRecords, keys::kTimesPlayed)))
-                    .arg(records.gTimesPlayed));
+                == QString::number(raised),
+            QStringLiteral("launch counter stored as %1 after %2")
+                .arg(store.written.value(keyName(keys::kRecords, keys::kTimesPlayed)))
+                .arg(records.gTimesPlayed));
 
         const Placement placement = readPlacement(store);
         require(std::isfinite(placement.left) && std::isfinite(placement.top),
-                QStringLiteral("placement not finite"));
+            QStringLiteral("placement not finite"));
 
         // A solve: the celebration, then a record only below the best time.
         const std::int16_t bestBefore = records.gBestTime;
@@ -209,9 +218,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         runSolveReward(records, store, clock, windows);
         const bool record = clock >= 1 && clock < bestBefore;
         require(celebrations == 1, QStringLiteral("celebrations: %1").arg(celebrations));
-        require(nameWindows == (record ? 1 : 0), QStringLiteral("name windows: %1").arg(nameWindows));
+        require(
+            nameWindows == (record ? 1 : 0), QStringLiteral("name windows: %1").arg(nameWindows));
         require(records.gBestTime == (record ? clock : bestBefore),
-                QStringLiteral("best time %1 after a solve in %2").arg(records.gBestTime).arg(clock));
+            QStringLiteral("best time %1 after a solve in %2").arg(records.gBestTime).arg(clock));
         require(records.gBestTime >= 1, QStringLiteral("best time below 1 after a solve"));
 
         // The close: where the window was.
@@ -224,16 +234,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // A fresh store on the same file: the next start of the game.
     stampFresh(file);
     IniSettingsStore fresh;
-    const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray input = QByteArray::fromRawData(
+        reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     for (auto it = written.cbegin(); it != written.cend(); ++it) {
         const QString section = it.key().section(QLatin1Char('/'), 0, 0);
         const QString key = it.key().section(QLatin1Char('/'), 1);
         if (!namedOnce(input, key))
             continue;
         const QString back = fresh.read(section, key, QStringLiteral("<none>"));
-        require(back == it.value(), QStringLiteral("%1 written as '%2', read back as '%3'")
-                                        .arg(it.key(), visible(it.value()), visible(back)));
+        require(back == it.value(),
+            QStringLiteral("%1 written as '%2', read back as '%3'")
+                .arg(it.key(), visible(it.value()), visible(back)));
     }
     // Keys the run did not write keep what they held.
     for (auto it = readAtStart.cbegin(); it != readAtStart.cend(); ++it) {
@@ -242,22 +253,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (written.contains(it.key()) || !namedOnce(input, key))
             continue;
         const QString back = fresh.read(section, key, QStringLiteral("<none>"));
-        require(back == it.value(), QStringLiteral("%1 held '%2', reads '%3' after the run")
-                                        .arg(it.key(), visible(it.value()), visible(back)));
+        require(back == it.value(),
+            QStringLiteral("%1 held '%2', reads '%3' after the run")
+                .arg(it.key(), visible(it.value()), visible(back)));
     }
     // The next start sees the same records and the same place.
     if (namedOnce(input, keys::kBestTime))
         require(lenientInt16(fresh.read(keys::kRecords, keys::kBestTime).toStdString())
-                    == records.gBestTime,
-                QStringLiteral("the next start reads another best time"));
+                == records.gBestTime,
+            QStringLiteral("the next start reads another best time"));
     if (namedOnce(input, keys::kBestPlayer))
         require(fresh.read(keys::kRecords, keys::kBestPlayer) == records.gBestPlayer,
-                QStringLiteral("the next start reads another holder"));
+            QStringLiteral("the next start reads another holder"));
     if (namedOnce(input, keys::kMainLeft) && namedOnce(input, keys::kMainTop)) {
         const Placement again = readPlacement(fresh);
         require(again.left == left && again.top == top,
-                QStringLiteral("placement %1,%2 reads back as %3,%4")
-                    .arg(left).arg(top).arg(again.left).arg(again.top));
+            QStringLiteral("placement %1,%2 reads back as %3,%4")
+                .arg(left)
+                .arg(top)
+                .arg(again.left)
+                .arg(again.top));
     }
     return 0;
 }

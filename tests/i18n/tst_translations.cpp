@@ -5,11 +5,11 @@
 #include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "support/ScriptedDie.h"
 #include "support/AllWindows.h"
-#include "ui/ControlTable.h"
 #include "support/CountingSound.h"
+#include "support/ScriptedDie.h"
 #include "support/TextFits.h"
+#include "ui/ControlTable.h"
 #include "ui/Translations.h"
 
 #include <QAbstractButton>
@@ -32,12 +32,12 @@ using namespace fw;
 namespace {
 
 // Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
-const std::vector<int> kFirstPuzzle{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+const std::vector<int> kFirstPuzzle {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
 
 struct Game {
     ScriptedDie die;
     IniSettingsStore store;
-    Records records{999, QStringLiteral("Nobody"), 0};
+    Records records {999, QStringLiteral("Nobody"), 0};
     CountingSound sound;
     std::unique_ptr<FrmMain> window;
 
@@ -50,10 +50,12 @@ struct Game {
     // Solves the first puzzle: 5 X 4 + 2.
     void solve()
     {
+        // clang-format off
         const std::pair<ControlId, ControlId> drops[] = {
             {{Control::txtGuess, 1}, {Control::txtNumber, 3}}, {{Control::txtGuessOp, 1}, {Control::txtOp, 4}},
             {{Control::txtGuess, 2}, {Control::txtNumber, 1}}, {{Control::txtGuessOp, 2}, {Control::txtOp, 1}},
             {{Control::txtGuess, 3}, {Control::txtNumber, 2}}};
+        // clang-format on
         for (const auto &[target, source] : drops)
             window->cellDropped(target, source);
     }
@@ -75,7 +77,9 @@ QMap<QString, QString> textsOf(QWidget *window)
     const auto widgets = window->findChildren<QWidget *>();
     for (qsizetype n = 0; n < widgets.size(); ++n) {
         const QWidget *widget = widgets[n];
-        const QString key = QStringLiteral("%1 %2 %3").arg(n).arg(widget->metaObject()->className(), widget->objectName());
+        const QString key = QStringLiteral("%1 %2 %3")
+                                .arg(n)
+                                .arg(widget->metaObject()->className(), widget->objectName());
         if (auto *label = qobject_cast<const QLabel *>(widget))
             texts[key + QStringLiteral(" text")] = label->text();
         else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
@@ -138,7 +142,9 @@ void TestTranslations::cleanup()
 void TestTranslations::translationsTravelWithTheProgram()
 {
     for (const char *language : {"de", "fr"})
-        QVERIFY2(QFile::exists(QStringLiteral(":/i18n/figurewheel_%1.qm").arg(QLatin1String(language))), language);
+        QVERIFY2(
+            QFile::exists(QStringLiteral(":/i18n/figurewheel_%1.qm").arg(QLatin1String(language))),
+            language);
 }
 
 void TestTranslations::languageFollowsTheLocale_data()
@@ -244,7 +250,8 @@ void TestTranslations::closingMessagesTranslated()
     for (Control shownLabel : {Control::lblHint1, Control::lblHint2, Control::lblHint3})
         QVERIFY(game.window->control({shownLabel})->isVisible());
     QCOMPARE(game.window->control({Control::lblPeeked})->isVisible(), peeked);
-    QVERIFY2(overrunning(game.window.get()).isEmpty(), qPrintable(overrunning(game.window.get()).join("; ")));
+    QVERIFY2(overrunning(game.window.get()).isEmpty(),
+        qPrintable(overrunning(game.window.get()).join("; ")));
 }
 
 void TestTranslations::spokenNamesKeepTheirNumbers()
@@ -252,14 +259,16 @@ void TestTranslations::spokenNamesKeepTheirNumbers()
     QCOMPARE(ui::installTranslations(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
     Game game;
     QCOMPARE(game.window->control({Control::txtGuessOp, 2})->accessibleName(),
-             QStringLiteral("Rechenzeichen zwischen Feld 2 und 3"));
-    QCOMPARE(game.window->control({Control::cmdNums, 4})->accessibleName(), QStringLiteral("4 Zahlen"));
+        QStringLiteral("Rechenzeichen zwischen Feld 2 und 3"));
+    QCOMPARE(
+        game.window->control({Control::cmdNums, 4})->accessibleName(), QStringLiteral("4 Zahlen"));
     QCOMPARE(game.window->control({Control::txtOp, 3})->accessibleName(),
-             QStringLiteral("Rechenzeichen geteilt, zieh es in deinen Versuch"));
+        QStringLiteral("Rechenzeichen geteilt, zieh es in deinen Versuch"));
     // Numbers stay plain decimals, with no grouping.
     for (int tick = 0; tick < 1234; ++tick)
         game.window->Timer1_Timer();
-    QCOMPARE(qobject_cast<QLineEdit *>(game.window->control({Control::txtTimer}))->text(), QStringLiteral("1234"));
+    QCOMPARE(qobject_cast<QLineEdit *>(game.window->control({Control::txtTimer}))->text(),
+        QStringLiteral("1234"));
 }
 
 void TestTranslations::qtsOwnTextsTranslated()

@@ -3,10 +3,10 @@
 // What a screen reader really says is heard by the screen-reader test.
 #include "AllWindows.h"
 #include "CountingSound.h"
+#include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
-#include "mainwindow/FrmMain.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -33,8 +33,8 @@ QStringList unnamedControls(QWidget *window)
     QStringList unnamed;
     const auto widgets = window->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
-        const bool playerFacing = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLineEdit *>(widget)
-            || qobject_cast<QLabel *>(widget);
+        const bool playerFacing = qobject_cast<QAbstractButton *>(widget)
+            || qobject_cast<QLineEdit *>(widget) || qobject_cast<QLabel *>(widget);
         if (!playerFacing || widget->objectName().isEmpty() || !widget->isVisibleTo(window))
             continue;
         if (spoken(widget).trimmed().isEmpty())
@@ -56,9 +56,9 @@ private slots:
     void menuEntries();
 
 private:
-    ScriptedDie m_die{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+    ScriptedDie m_die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
     IniSettingsStore m_store;
-    Records m_records{999, QStringLiteral("Nobody"), 0};
+    Records m_records {999, QStringLiteral("Nobody"), 0};
     CountingSound m_sound;
     std::unique_ptr<FrmMain> m_main;
 };
@@ -93,13 +93,20 @@ void TestAccessibility::cellsOfTheMainWindow_data()
 {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("name");
-    QTest::newRow("target") << "txtNumber(0)" << "Target";
-    QTest::newRow("total") << "txtCurrentTotal" << "Running total";
-    QTest::newRow("clock") << "txtTimer" << "Clock";
-    QTest::newRow("pool") << "txtNumber(2)" << "Number 2 of the pool";
-    QTest::newRow("guess") << "txtGuess(3)" << "Your guess, cell 3";
-    QTest::newRow("operator") << "txtGuessOp(1)" << "Operator between cells 1 and 2";
-    QTest::newRow("solution") << "txtAnswer(4)" << "Solution, cell 4";
+    QTest::newRow("target") << "txtNumber(0)"
+                            << "Target";
+    QTest::newRow("total") << "txtCurrentTotal"
+                           << "Running total";
+    QTest::newRow("clock") << "txtTimer"
+                           << "Clock";
+    QTest::newRow("pool") << "txtNumber(2)"
+                          << "Number 2 of the pool";
+    QTest::newRow("guess") << "txtGuess(3)"
+                           << "Your guess, cell 3";
+    QTest::newRow("operator") << "txtGuessOp(1)"
+                              << "Operator between cells 1 and 2";
+    QTest::newRow("solution") << "txtAnswer(4)"
+                              << "Solution, cell 4";
 }
 
 void TestAccessibility::cellsOfTheMainWindow()

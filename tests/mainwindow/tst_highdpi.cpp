@@ -1,12 +1,12 @@
 // Every window on a screen scaled by 2: twice as large in device pixels,
 // every control where it was laid out, and no text cut off.
-#include "support/AllWindows.h"
-#include "support/CountingSound.h"
-#include "support/TextFits.h"
+#include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "support/AllWindows.h"
+#include "support/CountingSound.h"
 #include "support/ScriptedDie.h"
-#include "mainwindow/FrmMain.h"
+#include "support/TextFits.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -25,9 +25,9 @@ private slots:
     void windows();
 
 private:
-    ScriptedDie m_die{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+    ScriptedDie m_die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
     IniSettingsStore m_store;
-    Records m_records{999, QStringLiteral("Nobody"), 0};
+    Records m_records {999, QStringLiteral("Nobody"), 0};
     CountingSound m_sound;
     std::unique_ptr<FrmMain> m_main;
 };
@@ -67,7 +67,8 @@ void TestHighDpi::windows()
     QCOMPARE(overrunning(shown), QStringList());
     if (window == "frmMain") {
         QCOMPARE(shown->findChild<QWidget *>("txtGuess(6)")->geometry(), QRect(496, 232, 25, 33));
-        QCOMPARE(shown->findChild<QWidget *>("txtCurrentTotal")->geometry(), QRect(544, 224, 89, 41));
+        QCOMPARE(
+            shown->findChild<QWidget *>("txtCurrentTotal")->geometry(), QRect(544, 224, 89, 41));
     }
 }
 

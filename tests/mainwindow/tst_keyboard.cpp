@@ -2,13 +2,13 @@
 // control has the focus, as they do for a player, and the windows a solve
 // opens really open and are closed by the test. What a screen reader says
 // along the way is heard by the screen-reader test.
-#include "MainGame.h"
-#include "support/ModalScript.h"
 #include "board/Keyboard.h"
 #include "core/Puzzle.h"
+#include "MainGame.h"
 #include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "support/ModalScript.h"
 #include "support/ScriptedDie.h"
 #include "ui/CellBox.h"
 
@@ -37,7 +37,10 @@ struct Game : MainGame {
     }
     QWidget *named(const QString &name) const { return cell<QWidget>(name); }
     QString focused() const { return QApplication::focusWidget()->objectName(); }
-    bool held(const QString &name) const { return static_cast<ui::CellBox *>(named(name))->isHeld(); }
+    bool held(const QString &name) const
+    {
+        return static_cast<ui::CellBox *>(named(name))->isHeld();
+    }
     void key(int key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
@@ -68,7 +71,8 @@ private slots:
 void TestKeyboard::init()
 {
     // Every case starts from an empty settings store.
-    QFile::remove(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf");
+    QFile::remove(
+        QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf");
 }
 
 void TestKeyboard::arrows_data()
@@ -77,7 +81,8 @@ void TestKeyboard::arrows_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("to"); // empty: nowhere
-    const int left = int(Step::Left), right = int(Step::Right), up = int(Step::Up), down = int(Step::Down);
+    const int left = int(Step::Left), right = int(Step::Right), up = int(Step::Up),
+              down = int(Step::Down);
     QTest::newRow("pool on") << 3 << "txtNumber(1)" << right << "txtNumber(2)";
     QTest::newRow("pool ends at the count") << 3 << "txtNumber(3)" << right << "";
     QTest::newRow("pool starts at 1") << 3 << "txtNumber(1)" << left << "";
@@ -104,10 +109,11 @@ void TestKeyboard::arrows()
     puzzle.NumCount = std::int16_t(count);
     // Find the control by its name through the same names the window uses.
     std::optional<ControlId> start;
-    for (Control kind : {Control::txtNumber, Control::txtGuess, Control::txtGuessOp, Control::txtOp})
+    for (Control kind :
+        {Control::txtNumber, Control::txtGuess, Control::txtGuessOp, Control::txtOp})
         for (int n = 0; n <= 6; ++n)
             if (QString::fromStdString(controlName({kind, n})) == from)
-                start = ControlId{kind, n};
+                start = ControlId {kind, n};
     QVERIFY(start);
     const auto next = neighbour(puzzle, *start, Step(step));
     QCOMPARE(next ? QString::fromStdString(controlName(*next)) : QString(), to);
@@ -180,10 +186,9 @@ void TestKeyboard::solveWithKeysAlone()
     QCOMPARE(game.text("txtGuessOp(2)"), QString());
 
     // 5 X 4 + 2, each picked up and put down by key.
-    const std::vector<std::pair<QString, QString>> moves{{"txtNumber(3)", "txtGuess(1)"},
-                                                         {"txtOp(4)", "txtGuessOp(1)"},
-                                                         {"txtNumber(1)", "txtGuess(2)"},
-                                                         {"txtOp(1)", "txtGuessOp(2)"}};
+    const std::vector<std::pair<QString, QString>> moves {{"txtNumber(3)", "txtGuess(1)"},
+        {"txtOp(4)", "txtGuessOp(1)"}, {"txtNumber(1)", "txtGuess(2)"},
+        {"txtOp(1)", "txtGuessOp(2)"}};
     for (const auto &[from, to] : moves) {
         game.tabTo(from);
         game.key(Qt::Key_Space);
@@ -199,7 +204,7 @@ void TestKeyboard::solveWithKeysAlone()
     game.key(Qt::Key_Return);
     QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
     QCOMPARE(game.text("lblDone"), QString("!!!Way to go!!!"));
-    QTRY_COMPARE_WITH_TIMEOUT(script.seen, (QStringList{"frmHooray", "frmNewRecord"}), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(script.seen, (QStringList {"frmHooray", "frmNewRecord"}), 10000);
     QCOMPARE(script.problems, QStringList());
     QCOMPARE(game.store.read("Records", "BestTime"), QString("3"));
 }
@@ -243,7 +248,8 @@ void TestKeyboard::focusFrameOnlyFromKeys()
 {
     Game game;
     QWidget *cell = game.named("txtGuess(1)");
-    const auto framed = [cell] { return QColor(cell->grab().toImage().pixel(1, 1)) == QColor(Qt::black); };
+    const auto framed
+        = [cell] { return QColor(cell->grab().toImage().pixel(1, 1)) == QColor(Qt::black); };
     QTest::mouseClick(cell, Qt::LeftButton);
     QCOMPARE(game.focused(), QString("txtGuess(1)"));
     QVERIFY(!framed());
@@ -266,13 +272,16 @@ void TestKeyboard::solveWithRealKeys()
     Game game;
     game.window.Timer1_Timer(); // the clock reads at least 1 at the solve: a record
     const auto press = [&](const QString &keys) {
-        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), QStringList{"key", "--delay", "30"} + keys.split(' ')), 0);
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                     QStringList {"key", "--delay", "30"} + keys.split(' ')),
+            0);
         QTest::qWait(100); // let the X server's events arrive
     };
     // As many Tabs as the focus chain needs to reach the control, in one go.
     const auto tabTo = [&](const QString &name) {
         QStringList tabs;
-        for (QWidget *w = QApplication::focusWidget(); w->objectName() != name && tabs.size() < 60;) {
+        for (QWidget *w = QApplication::focusWidget();
+             w->objectName() != name && tabs.size() < 60;) {
             w = w->nextInFocusChain();
             if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
                 tabs << QStringLiteral("Tab");
@@ -306,7 +315,7 @@ void TestKeyboard::solveWithRealKeys()
     ModalScript script({{"frmHooray"}, {"frmNewRecord"}});
     move("txtNumber(2)", "txtGuess(3)");
     QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
-    QTRY_COMPARE_WITH_TIMEOUT(script.seen, (QStringList{"frmHooray", "frmNewRecord"}), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(script.seen, (QStringList {"frmHooray", "frmNewRecord"}), 15000);
     QCOMPARE(script.problems, QStringList());
     QCOMPARE(game.store.read("Records", "BestTime"), game.text("txtTimer"));
 }

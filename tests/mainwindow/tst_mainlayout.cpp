@@ -1,12 +1,12 @@
 // The main window as designed, control by control: place, first text,
 // colours, font and state, checked before the first puzzle replaces texts.
-#include "support/ControlText.h"
-#include "support/CountingSound.h"
+#include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "support/ControlText.h"
+#include "support/CountingSound.h"
 #include "support/ScriptedDie.h"
 #include "ui/CellBox.h"
-#include "mainwindow/FrmMain.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -37,6 +37,7 @@ const QColor red(255, 0, 0), blue(0, 0, 255), lightYellow(255, 255, 128), darkBl
     darkGreen(0, 128, 0), navy(0, 0, 128), darkRed(192, 0, 0);
 
 // name, rectangle, text, background, text colour, points, bold, italic, locked, drag source, hidden
+// clang-format off
 const Expected kControls[] = {
     {"cmdNums(6)", 2040, 0, 492, 372, "6", none, none, 13.8, false, false, false, false, false},
     {"cmdNums(5)", 1560, 0, 492, 372, "5", none, none, 13.8, false, false, false, false, false},
@@ -92,6 +93,7 @@ const Expected kControls[] = {
     {"lblPeeked", 5520, 6360, 3975, 735, "You peeked!", none, darkRed, 24, true, true, false, false, false},
     {"Image1", 0, 0, 9612, 7212, "", none, none, 0, false, false, false, false, false},
 };
+// clang-format on
 
 } // namespace
 
@@ -106,7 +108,7 @@ private slots:
     void loadedWindow();
 
 private:
-    ScriptedDie m_die{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+    ScriptedDie m_die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
     IniSettingsStore m_store;
     Records m_records;
     CountingSound m_sound;
@@ -210,9 +212,11 @@ void TestMainLayout::menuToolbarAndStatusBar()
     auto *status = window.findChild<QStatusBar *>("sbStatusBar");
     QCOMPARE(toolbar->geometry(), QRect(0, 0, client->width(), ui::px(504)));
     QCOMPARE(toolbar->actions().size(), 0);
-    QCOMPARE(status->geometry(), QRect(0, client->height() - ui::px(276), client->width(), ui::px(276)));
+    QCOMPARE(
+        status->geometry(), QRect(0, client->height() - ui::px(276), client->width(), ui::px(276)));
     // Nothing else moves when the window grows.
-    QCOMPARE(window.findChild<QWidget *>("txtGuess(6)")->geometry(), ui::twipsRect(7440, 3480, 375, 495));
+    QCOMPARE(window.findChild<QWidget *>("txtGuess(6)")->geometry(),
+        ui::twipsRect(7440, 3480, 375, 495));
     QVERIFY(!status->findChild<QLabel *>()->text().isEmpty());
 }
 
@@ -224,7 +228,7 @@ void TestMainLayout::loadedWindow()
     QCOMPARE(window.pos(), QPoint(ui::px(1000), ui::px(1000)));
     QCOMPARE(window.findChild<QLineEdit *>("txtNumber(0)")->text(), QString("22"));
     for (const char *hidden : {"txtAnswer(1)", "txtAnswerOp(5)", "lblPeeked", "lblHint1", "lblDone",
-                               "txtNumber(4)", "txtGuess(4)", "txtGuessOp(3)"})
+             "txtNumber(4)", "txtGuess(4)", "txtGuessOp(3)"})
         QVERIFY2(!window.findChild<QWidget *>(hidden)->isVisibleTo(&window), hidden);
 }
 

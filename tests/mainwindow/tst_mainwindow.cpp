@@ -1,13 +1,13 @@
 // The main window driven the way a player drives it: drops arrive as drop
 // events on the cells, presses as mouse presses, buttons are clicked, and the
 // windows a solve opens really open and are closed by the test.
-#include "support/DropEvents.h"
 #include "MainGame.h"
-#include "support/ModalScript.h"
+#include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "support/DropEvents.h"
+#include "support/ModalScript.h"
 #include "support/ScriptedDie.h"
-#include "mainwindow/FrmMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,8 +22,14 @@ namespace {
 
 struct Game : MainGame {
     using MainGame::MainGame;
-    QTimer *timer(const char *name) { return window.findChild<QTimer *>(QString::fromLatin1(name)); }
-    bool drop(const QString &target, const QString &source) { return dropCell(cell(target), source); }
+    QTimer *timer(const char *name)
+    {
+        return window.findChild<QTimer *>(QString::fromLatin1(name));
+    }
+    bool drop(const QString &target, const QString &source)
+    {
+        return dropCell(cell(target), source);
+    }
     void press(const QString &name, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mousePress(cell(name), button, {}, cell(name)->rect().center());
@@ -31,16 +37,16 @@ struct Game : MainGame {
     }
     QString pool()
     {
-        return QStringList{text("txtNumber(1)"), text("txtNumber(2)"), text("txtNumber(3)")}.join(',');
+        return QStringList {text("txtNumber(1)"), text("txtNumber(2)"), text("txtNumber(3)")}.join(
+            ',');
     }
     QString row()
     {
-        return QStringList{text("txtGuess(1)"), text("txtGuessOp(1)"), text("txtGuess(2)"),
-                           text("txtGuessOp(2)"), text("txtGuess(3)")}
+        return QStringList {text("txtGuess(1)"), text("txtGuessOp(1)"), text("txtGuess(2)"),
+            text("txtGuessOp(2)"), text("txtGuess(3)")}
             .join(',');
     }
 };
-
 
 } // namespace
 
@@ -63,7 +69,8 @@ private slots:
 void TestMainWindow::init()
 {
     // Every case starts from an empty settings store.
-    QFile::remove(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf");
+    QFile::remove(
+        QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf");
 }
 
 void TestMainWindow::placeAndTakeBack()
@@ -90,15 +97,24 @@ void TestMainWindow::refusedDrops_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("source");
-    QTest::newRow("operator on a number cell") << "txtGuess(3)" << "txtOp(4)";
-    QTest::newRow("number on an operator cell") << "txtGuessOp(1)" << "txtNumber(3)";
-    QTest::newRow("number on an occupied cell") << "txtGuess(1)" << "txtNumber(3)";
-    QTest::newRow("number on the pool") << "txtNumber(2)" << "txtNumber(3)";
-    QTest::newRow("number on the target") << "txtNumber(0)" << "txtNumber(3)";
-    QTest::newRow("operator on the palette") << "txtOp(1)" << "txtOp(4)";
-    QTest::newRow("number on the total") << "txtCurrentTotal" << "txtNumber(3)";
-    QTest::newRow("number on the solution") << "txtAnswer(1)" << "txtNumber(3)";
-    QTest::newRow("a cell that cannot be dragged") << "txtGuess(2)" << "txtGuess(1)";
+    QTest::newRow("operator on a number cell") << "txtGuess(3)"
+                                               << "txtOp(4)";
+    QTest::newRow("number on an operator cell") << "txtGuessOp(1)"
+                                                << "txtNumber(3)";
+    QTest::newRow("number on an occupied cell") << "txtGuess(1)"
+                                                << "txtNumber(3)";
+    QTest::newRow("number on the pool") << "txtNumber(2)"
+                                        << "txtNumber(3)";
+    QTest::newRow("number on the target") << "txtNumber(0)"
+                                          << "txtNumber(3)";
+    QTest::newRow("operator on the palette") << "txtOp(1)"
+                                             << "txtOp(4)";
+    QTest::newRow("number on the total") << "txtCurrentTotal"
+                                         << "txtNumber(3)";
+    QTest::newRow("number on the solution") << "txtAnswer(1)"
+                                            << "txtNumber(3)";
+    QTest::newRow("a cell that cannot be dragged") << "txtGuess(2)"
+                                                   << "txtGuess(1)";
 }
 
 void TestMainWindow::refusedDrops()
@@ -142,8 +158,9 @@ void TestMainWindow::solveByDropsOpensCelebrationThenRecord()
 
     QString nameField;
     ModalScript script({{"frmHooray"}, {"frmNewRecord", [&](QWidget *window) {
-                             nameField = window->findChild<QLineEdit *>("txtName")->text();
-                         }}});
+                                            nameField
+                                                = window->findChild<QLineEdit *>("txtName")->text();
+                                        }}});
     QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
     QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
     QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
@@ -229,9 +246,9 @@ void TestMainWindow::answerAndPeekedMark()
 
     QTest::mouseClick(answer, Qt::LeftButton);
     ModalScript script({{"frmHooray"}});
-    for (const auto &[target, source] : {std::pair{"txtGuess(1)", "txtNumber(3)"}, {"txtGuessOp(1)", "txtOp(4)"},
-                                         {"txtGuess(2)", "txtNumber(1)"}, {"txtGuessOp(2)", "txtOp(1)"},
-                                         {"txtGuess(3)", "txtNumber(2)"}})
+    for (const auto &[target, source] : {std::pair {"txtGuess(1)", "txtNumber(3)"},
+             {"txtGuessOp(1)", "txtOp(4)"}, {"txtGuess(2)", "txtNumber(1)"},
+             {"txtGuessOp(2)", "txtOp(1)"}, {"txtGuess(3)", "txtNumber(2)"}})
         QVERIFY(game.drop(target, source));
     QCOMPARE(game.text("lblDone"), QString("You're done!"));
     QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 1, 10000);

@@ -1,11 +1,11 @@
 // The main window as a window: where it opens, what it stores when it
 // closes, the windows it takes with it, and the menu's windows.
-#include "support/CountingSound.h"
-#include "support/ModalScript.h"
+#include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "support/CountingSound.h"
+#include "support/ModalScript.h"
 #include "support/ScriptedDie.h"
-#include "mainwindow/FrmMain.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ using namespace fw;
 
 namespace {
 
-const std::vector<int> kPuzzle{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+const std::vector<int> kPuzzle {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
 
 struct Game {
     ScriptedDie die;
@@ -100,11 +100,16 @@ void TestMainWindowFrame::positionOffEveryScreenIsBroughtBack_data()
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("top");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("visible") << "1500" << "1200" << true;
-    QTest::newRow("partly visible") << "-3000" << "600" << true;
-    QTest::newRow("far left") << "-90000" << "1000" << false;
-    QTest::newRow("far below") << "1000" << "300000" << false;
-    QTest::newRow("beyond single precision") << "1e39" << "1000" << true; // read as the default
+    QTest::newRow("visible") << "1500"
+                             << "1200" << true;
+    QTest::newRow("partly visible") << "-3000"
+                                    << "600" << true;
+    QTest::newRow("far left") << "-90000"
+                              << "1000" << false;
+    QTest::newRow("far below") << "1000"
+                               << "300000" << false;
+    QTest::newRow("beyond single precision") << "1e39"
+                                             << "1000" << true; // read as the default
 }
 
 void TestMainWindowFrame::positionOffEveryScreenIsBroughtBack()
@@ -146,7 +151,7 @@ void TestMainWindowFrame::menuWindows()
     ModalScript script({{"frmBest"}, {"frmAbout"}});
     game.window->mnuBest_Click();
     game.window->mnuHelpAbout_Click();
-    QCOMPARE(script.titles, (QStringList{"Who's Best?", "About Figurewheel"}));
+    QCOMPARE(script.titles, (QStringList {"Who's Best?", "About Figurewheel"}));
     QCOMPARE(script.problems, QStringList());
 
     game.window->mnuHelp_Click();
@@ -164,7 +169,7 @@ void TestMainWindowFrame::clockKeepsCountingWhileBestIsOpen()
     QCOMPARE(clock->text(), QString("00"));
     ModalScript script({{"frmBest", {}, 1500}});
     game.window->mnuBest_Click();
-    QCOMPARE(script.seen, QStringList{"frmBest"});
+    QCOMPARE(script.seen, QStringList {"frmBest"});
     QCOMPARE(script.problems, QStringList());
     QCOMPARE(clock->text(), QString("1"));
 }

@@ -1,13 +1,13 @@
 // A puzzle solved with the real mouse: the game runs on an X server (the
 // suite starts a virtual one) and xdotool presses, moves and releases the
 // pointer, so drags go through the platform's own drag and drop.
+#include "mainwindow/FrmMain.h"
+#include "records/Records.h"
+#include "records/SettingsStore.h"
 #include "support/ControlText.h"
 #include "support/CountingSound.h"
 #include "support/ModalScript.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
 #include "support/ScriptedDie.h"
-#include "mainwindow/FrmMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,12 +58,11 @@ void TestRealMouse::drag(const QString &from, const QString &to)
     const QPoint mid = (a + b) / 2;
     auto *xdotool = new QProcess(this);
     xdotool->start(QStringLiteral("xdotool"),
-                   {"mousemove", QString::number(a.x()), QString::number(a.y()), "sleep", "0.1",
-                    "mousedown", "1", "sleep", "0.1",
-                    "mousemove", QString::number(a.x() + 6), QString::number(a.y() + 6), "sleep", "0.1",
-                    "mousemove", QString::number(mid.x()), QString::number(mid.y()), "sleep", "0.1",
-                    "mousemove", QString::number(b.x()), QString::number(b.y()), "sleep", "0.2",
-                    "mouseup", "1"});
+        {"mousemove", QString::number(a.x()), QString::number(a.y()), "sleep", "0.1", "mousedown",
+            "1", "sleep", "0.1", "mousemove", QString::number(a.x() + 6),
+            QString::number(a.y() + 6), "sleep", "0.1", "mousemove", QString::number(mid.x()),
+            QString::number(mid.y()), "sleep", "0.1", "mousemove", QString::number(b.x()),
+            QString::number(b.y()), "sleep", "0.2", "mouseup", "1"});
     QTRY_VERIFY_WITH_TIMEOUT(xdotool->state() == QProcess::NotRunning, 10000);
     QCOMPARE(xdotool->exitCode(), 0);
     QTest::qWait(150);
@@ -73,14 +72,14 @@ void TestRealMouse::click(const QString &name)
 {
     const QPoint p = centreOf(name);
     QProcess::execute(QStringLiteral("xdotool"),
-                      {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+        {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
     QTest::qWait(150);
 }
 
 void TestRealMouse::solveWithTheMouse()
 {
     // Pool 4, 2, 5 and the hidden row 5 X 4 + 2 = 22.
-    ScriptedDie die{4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
+    ScriptedDie die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
     IniSettingsStore store;
     Records records;
     CountingSound sound;
@@ -115,7 +114,7 @@ void TestRealMouse::solveWithTheMouse()
     QCOMPARE(text("txtCurrentTotal"), QString("22"));
     QVERIFY(window.findChild<QLabel *>("lblDone")->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 2, 15000);
-    QCOMPARE(script.titles, (QStringList{"Congratulations!  You did it!", "Congratulations!"}));
+    QCOMPARE(script.titles, (QStringList {"Congratulations!  You did it!", "Congratulations!"}));
     QCOMPARE(script.problems, QStringList());
     QCOMPARE(store.read("Records", "BestTime"), text("txtTimer"));
     QVERIFY(records.gBestTime >= 1);

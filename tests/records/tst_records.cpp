@@ -87,10 +87,11 @@ void TestRecords::resetWritesInOrder()
     store.values.insert(QStringLiteral("Records/TimesPlayed"), QStringLiteral("30"));
     Records records;
     loadRecords(records, store);
-    QCOMPARE(log, (QStringList {QStringLiteral("write Records/BestTime=999"),
-                                QStringLiteral("write Records/BestPlayer=Nobody"),
-                                QStringLiteral("write Records/TimesPlayed=0"),
-                                QStringLiteral("write Records/TimesPlayed=1")}));
+    QCOMPARE(log,
+        (QStringList {QStringLiteral("write Records/BestTime=999"),
+            QStringLiteral("write Records/BestPlayer=Nobody"),
+            QStringLiteral("write Records/TimesPlayed=0"),
+            QStringLiteral("write Records/TimesPlayed=1")}));
 }
 
 void TestRecords::bestTimeReading_data()
@@ -133,9 +134,9 @@ void TestRecords::bestTimeReading()
     QCOMPARE(records.gTimesPlayed, std::int16_t(reset ? 0 : 9));
     QCOMPARE(onDisk(path, QStringLiteral("BestTime")), reset ? QStringLiteral("999") : stored);
     QCOMPARE(onDisk(path, QStringLiteral("BestPlayer")),
-             reset ? QStringLiteral("Nobody") : QStringLiteral("Ann"));
+        reset ? QStringLiteral("Nobody") : QStringLiteral("Ann"));
     QCOMPARE(onDisk(path, QStringLiteral("TimesPlayed")),
-             reset ? QStringLiteral("1") : QStringLiteral("10"));
+        reset ? QStringLiteral("1") : QStringLiteral("10"));
 }
 
 void TestRecords::launchCounter_data()
@@ -211,8 +212,8 @@ void TestRecords::placementReading_data()
     QTest::newRow("not a number") << QStringLiteral("left") << QStringLiteral("5x") << 1000.0f
                                   << 1000.0f;
     QTest::newRow("empty") << QStringLiteral("") << QStringLiteral("") << 1000.0f << 1000.0f;
-    QTest::newRow("beyond single precision") << QStringLiteral("1e40") << QStringLiteral("7")
-                                             << 1000.0f << 7.0f;
+    QTest::newRow("beyond single precision")
+        << QStringLiteral("1e40") << QStringLiteral("7") << 1000.0f << 7.0f;
 }
 
 void TestRecords::placementReading()
@@ -239,10 +240,11 @@ void TestRecords::placementStoring()
     QStringList log;
     MemoryStore memory(&log);
     storePlacement(memory, 1500, 1200.5f, 9500, 7000);
-    QCOMPARE(log, (QStringList {QStringLiteral("write Settings/MainLeft=1500"),
-                                QStringLiteral("write Settings/MainTop=1200.5"),
-                                QStringLiteral("write Settings/MainWidth=9500"),
-                                QStringLiteral("write Settings/MainHeight=7000")}));
+    QCOMPARE(log,
+        (QStringList {QStringLiteral("write Settings/MainLeft=1500"),
+            QStringLiteral("write Settings/MainTop=1200.5"),
+            QStringLiteral("write Settings/MainWidth=9500"),
+            QStringLiteral("write Settings/MainHeight=7000")}));
 
     // A moved window comes back where it was at the next start.
     const QString path = freshStorePath();

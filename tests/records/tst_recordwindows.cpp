@@ -30,11 +30,17 @@ namespace {
 // A two-frame 1 x 1 animated GIF, made here byte by byte.
 QByteArray tinyAnimatedGif()
 {
-    const QByteArray frame = QByteArray::fromHex("21f90400" "0a000000"   // 0.1 s per frame
+    const QByteArray frame = QByteArray::fromHex("21f90400"
+                                                 "0a000000"             // 0.1 s per frame
                                                  "2c000000000100010000" // the 1 x 1 image
                                                  "0202440100");         // its one pixel
-    return QByteArray::fromHex("474946383961" "01000100" "800000" "000000ffffff"
-                               "21ff0b" "4e45545343415045322e30" "0301000000")
+    return QByteArray::fromHex("474946383961"
+                               "01000100"
+                               "800000"
+                               "000000ffffff"
+                               "21ff0b"
+                               "4e45545343415045322e30"
+                               "0301000000")
         + frame + frame + QByteArray::fromHex("3b");
 }
 
@@ -162,50 +168,47 @@ void TestRecordWindows::controls_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("text");      // null: not checked
-    QTest::addColumn<double>("points");     // 0: not checked
+    QTest::addColumn<QString>("text");  // null: not checked
+    QTest::addColumn<double>("points"); // 0: not checked
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
-    QTest::addColumn<QColor>("textColor");  // invalid: not checked
+    QTest::addColumn<QColor>("textColor"); // invalid: not checked
 
     const QString hooray = QStringLiteral("frmHooray");
-    QTest::newRow("frmHooray DXAnimatedGIF1") << hooray << QStringLiteral("DXAnimatedGIF1")
-                                              << QRect(960, 1560, 1812, 972) << QString() << 0.0
-                                              << false << false << QColor();
-    QTest::newRow("frmHooray Image1") << hooray << QStringLiteral("Image1")
-                                      << QRect(120, 120, 3324, 2532) << QString() << 0.0 << false
-                                      << false << QColor();
-    QTest::newRow("frmHooray MMControl1") << hooray << QStringLiteral("MMControl1")
-                                          << QRect(3000, 360, 3540, 615) << QString() << 0.0
-                                          << false << false << QColor();
+    QTest::newRow("frmHooray DXAnimatedGIF1")
+        << hooray << QStringLiteral("DXAnimatedGIF1") << QRect(960, 1560, 1812, 972) << QString()
+        << 0.0 << false << false << QColor();
+    QTest::newRow("frmHooray Image1")
+        << hooray << QStringLiteral("Image1") << QRect(120, 120, 3324, 2532) << QString() << 0.0
+        << false << false << QColor();
+    QTest::newRow("frmHooray MMControl1")
+        << hooray << QStringLiteral("MMControl1") << QRect(3000, 360, 3540, 615) << QString() << 0.0
+        << false << false << QColor();
 
     const QString newRecord = QStringLiteral("frmNewRecord");
-    QTest::newRow("frmNewRecord txtName") << newRecord << QStringLiteral("txtName")
-                                          << QRect(720, 3360, 2655, 375) << QStringLiteral("Nobody")
-                                          << 8.0 << false << false << QColor();
-    QTest::newRow("frmNewRecord Label2") << newRecord << QStringLiteral("Label2")
-                                         << QRect(720, 3000, 2895, 375)
-                                         << QStringLiteral("What's your name?") << 13.8 << true
-                                         << false << kDarkBlue;
-    QTest::newRow("frmNewRecord Label1") << newRecord << QStringLiteral("Label1")
-                                         << QRect(240, 1320, 3855, 495)
-                                         << QStringLiteral("I see a new record!") << 18.0 << true
-                                         << true << kDarkBlue;
-    QTest::newRow("frmNewRecord Image1") << newRecord << QStringLiteral("Image1")
-                                         << QRect(0, -120, 9600, 7065) << QString() << 0.0 << false
-                                         << false << QColor();
+    QTest::newRow("frmNewRecord txtName")
+        << newRecord << QStringLiteral("txtName") << QRect(720, 3360, 2655, 375)
+        << QStringLiteral("Nobody") << 8.0 << false << false << QColor();
+    QTest::newRow("frmNewRecord Label2")
+        << newRecord << QStringLiteral("Label2") << QRect(720, 3000, 2895, 375)
+        << QStringLiteral("What's your name?") << 13.8 << true << false << kDarkBlue;
+    QTest::newRow("frmNewRecord Label1")
+        << newRecord << QStringLiteral("Label1") << QRect(240, 1320, 3855, 495)
+        << QStringLiteral("I see a new record!") << 18.0 << true << true << kDarkBlue;
+    QTest::newRow("frmNewRecord Image1")
+        << newRecord << QStringLiteral("Image1") << QRect(0, -120, 9600, 7065) << QString() << 0.0
+        << false << false << QColor();
 
     const QString best = QStringLiteral("frmBest");
-    QTest::newRow("frmBest Label1") << best << QStringLiteral("Label1")
-                                    << QRect(2880, 1440, 2055, 615) << QStringLiteral("seconds")
-                                    << 24.0 << true << true << kDarkRed;
-    QTest::newRow("frmBest lblBestTime") << best << QStringLiteral("lblBestTime")
-                                         << QRect(1680, 1440, 1215, 615) << QStringLiteral("999")
-                                         << 24.0 << true << true << kDarkRed;
-    QTest::newRow("frmBest lblBestPlayer") << best << QStringLiteral("lblBestPlayer")
-                                           << QRect(120, 600, 5415, 495)
-                                           << QStringLiteral("Nobody") << 24.0 << true << true
-                                           << kDarkRed;
+    QTest::newRow("frmBest Label1")
+        << best << QStringLiteral("Label1") << QRect(2880, 1440, 2055, 615)
+        << QStringLiteral("seconds") << 24.0 << true << true << kDarkRed;
+    QTest::newRow("frmBest lblBestTime")
+        << best << QStringLiteral("lblBestTime") << QRect(1680, 1440, 1215, 615)
+        << QStringLiteral("999") << 24.0 << true << true << kDarkRed;
+    QTest::newRow("frmBest lblBestPlayer")
+        << best << QStringLiteral("lblBestPlayer") << QRect(120, 600, 5415, 495)
+        << QStringLiteral("Nobody") << 24.0 << true << true << kDarkRed;
 }
 
 void TestRecordWindows::controls()
@@ -223,8 +226,8 @@ void TestRecordWindows::controls()
     auto *widget = dialog->findChild<QWidget *>(control);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), dialog.get());
-    QCOMPARE(widget->geometry(),
-             ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(
+        widget->geometry(), ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     if (!text.isNull())
         QCOMPARE(textOf(widget), text);
     if (points > 0) {
@@ -246,24 +249,24 @@ void TestRecordWindows::frontToBack_data()
     QTest::addColumn<QPoint>("twips");
     QTest::addColumn<QString>("control"); // empty: the window itself
     const QString hooray = QStringLiteral("frmHooray");
-    QTest::newRow("animation over picture") << hooray << QPoint(1800, 2000)
-                                            << QStringLiteral("DXAnimatedGIF1");
+    QTest::newRow("animation over picture")
+        << hooray << QPoint(1800, 2000) << QStringLiteral("DXAnimatedGIF1");
     QTest::newRow("picture around it") << hooray << QPoint(300, 300) << QStringLiteral("Image1");
-    QTest::newRow("hidden sound control") << hooray << QPoint(3300, 500)
-                                          << QStringLiteral("Image1");
+    QTest::newRow("hidden sound control")
+        << hooray << QPoint(3300, 500) << QStringLiteral("Image1");
     QTest::newRow("hooray margin") << hooray << QPoint(60, 60) << QString();
     const QString newRecord = QStringLiteral("frmNewRecord");
-    QTest::newRow("name field over picture") << newRecord << QPoint(800, 3500)
-                                             << QStringLiteral("txtName");
-    QTest::newRow("question over picture") << newRecord << QPoint(800, 3100)
-                                           << QStringLiteral("Label2");
-    QTest::newRow("headline over picture") << newRecord << QPoint(300, 1400)
-                                           << QStringLiteral("Label1");
-    QTest::newRow("picture fills the window") << newRecord << QPoint(7700, 30)
-                                              << QStringLiteral("Image1");
+    QTest::newRow("name field over picture")
+        << newRecord << QPoint(800, 3500) << QStringLiteral("txtName");
+    QTest::newRow("question over picture")
+        << newRecord << QPoint(800, 3100) << QStringLiteral("Label2");
+    QTest::newRow("headline over picture")
+        << newRecord << QPoint(300, 1400) << QStringLiteral("Label1");
+    QTest::newRow("picture fills the window")
+        << newRecord << QPoint(7700, 30) << QStringLiteral("Image1");
     const QString best = QStringLiteral("frmBest");
-    QTest::newRow("seconds over the time's edge") << best << QPoint(2882, 1600)
-                                                  << QStringLiteral("Label1");
+    QTest::newRow("seconds over the time's edge")
+        << best << QPoint(2882, 1600) << QStringLiteral("Label1");
     QTest::newRow("time") << best << QPoint(1700, 1600) << QStringLiteral("lblBestTime");
     QTest::newRow("holder") << best << QPoint(200, 700) << QStringLiteral("lblBestPlayer");
     QTest::newRow("dark blue ground") << best << QPoint(100, 3000) << QString();
@@ -345,13 +348,13 @@ void TestRecordWindows::hoorayOpenTenSecondsPlaysThrice()
 {
     // Ten seconds open: the load and two ticks of the four-second timer.
     ModalScript script({{QStringLiteral("frmHooray"), [](QWidget *window) {
-        auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1"));
-        QVERIFY(timer && timer->isActive());
-        QCOMPARE(timer->interval(), 4000);
-        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
-        static_cast<FrmHooray *>(window)->Timer1_Timer();
-        static_cast<FrmHooray *>(window)->Timer1_Timer();
-    }}});
+                             auto *timer = window->findChild<QTimer *>(QStringLiteral("Timer1"));
+                             QVERIFY(timer && timer->isActive());
+                             QCOMPARE(timer->interval(), 4000);
+                             QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+                             static_cast<FrmHooray *>(window)->Timer1_Timer();
+                             static_cast<FrmHooray *>(window)->Timer1_Timer();
+                         }}});
     showHoorayModal(m_sound);
     QCOMPARE(script.problems, QStringList());
     QCOMPARE(m_sound.played.size(), 3); // at 0, 4 and 8 seconds
@@ -379,8 +382,8 @@ void TestRecordWindows::hoorayMedia()
     bool running = false;
     QString movieFile;
     ModalScript script({{QStringLiteral("frmHooray"), [&](QWidget *window) {
-                             auto *label = window->findChild<QLabel *>(
-                                 QStringLiteral("DXAnimatedGIF1"));
+                             auto *label
+                                 = window->findChild<QLabel *>(QStringLiteral("DXAnimatedGIF1"));
                              QVERIFY(label && label->movie());
                              running = label->movie()->state() == QMovie::Running;
                              movieFile = label->movie()->fileName();
@@ -402,12 +405,12 @@ void TestRecordWindows::hoorayCentredOnOwner()
     owner.show();
     QPoint centre;
     ModalScript script({{QStringLiteral("frmHooray"),
-                         [&](QWidget *window) { centre = window->geometry().center(); }}});
+        [&](QWidget *window) { centre = window->geometry().center(); }}});
     showHoorayModal(m_sound, &owner);
     QCOMPARE(script.problems, QStringList());
     const QPoint offset = centre - owner.geometry().center();
     QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
-             qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
+        qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
 }
 
 void TestRecordWindows::newRecordName_data()
@@ -423,8 +426,8 @@ void TestRecordWindows::newRecordName_data()
     QTest::newRow("blanks kept") << QStringLiteral("Ann") << QStringLiteral("  Zoë & <b>Co</b>  ")
                                  << 0 << QStringLiteral("  Zoë & <b>Co</b>  ");
     QTest::newRow("cleared") << QStringLiteral("Ann") << QStringLiteral("") << 0 << QString();
-    QTest::newRow("thousand characters") << QStringLiteral("Ann") << QString(1000, u'y') << 0
-                                         << QString(1000, u'y');
+    QTest::newRow("thousand characters")
+        << QStringLiteral("Ann") << QString(1000, u'y') << 0 << QString(1000, u'y');
     QTest::newRow("closed with Enter") << QStringLiteral("Ann") << QStringLiteral("Bob")
                                        << int(Qt::Key_Return) << QStringLiteral("Bob");
     QTest::newRow("closed with Escape") << QStringLiteral("Ann") << QStringLiteral("Eve")
@@ -443,7 +446,8 @@ void TestRecordWindows::newRecordName()
     bool focused = false;
     bool closedByKey = false;
     ModalScript script({{QStringLiteral("frmNewRecord"), [&](QWidget *window) {
-                             auto *field = window->findChild<QLineEdit *>(QStringLiteral("txtName"));
+                             auto *field
+                                 = window->findChild<QLineEdit *>(QStringLiteral("txtName"));
                              QVERIFY(field);
                              shown = field->text();
                              focused = window->focusWidget() == field;
@@ -471,8 +475,8 @@ void TestRecordWindows::bestShowsRecords_data()
     QTest::newRow("fresh installation") << 999 << QStringLiteral("Nobody") << QStringLiteral("999");
     QTest::newRow("after a record") << 7 << QStringLiteral("Ann") << QStringLiteral("7");
     QTest::newRow("empty name") << 12 << QString() << QStringLiteral("12");
-    QTest::newRow("markup shown as typed") << 30 << QStringLiteral("<b>Bo</b> & Co")
-                                           << QStringLiteral("30");
+    QTest::newRow("markup shown as typed")
+        << 30 << QStringLiteral("<b>Bo</b> & Co") << QStringLiteral("30");
 }
 
 void TestRecordWindows::bestShowsRecords()
@@ -485,15 +489,15 @@ void TestRecordWindows::bestShowsRecords()
     QString shownHolder;
     QString shownTime;
     bool plain = false;
-    ModalScript script({{QStringLiteral("frmBest"), [&](QWidget *window) {
-                             auto *player = window->findChild<QLabel *>(
-                                 QStringLiteral("lblBestPlayer"));
-                             auto *time = window->findChild<QLabel *>(QStringLiteral("lblBestTime"));
-                             QVERIFY(player && time);
-                             shownHolder = player->text();
-                             shownTime = time->text();
-                             plain = player->textFormat() == Qt::PlainText;
-                         }}});
+    ModalScript script(
+        {{QStringLiteral("frmBest"), [&](QWidget *window) {
+              auto *player = window->findChild<QLabel *>(QStringLiteral("lblBestPlayer"));
+              auto *time = window->findChild<QLabel *>(QStringLiteral("lblBestTime"));
+              QVERIFY(player && time);
+              shownHolder = player->text();
+              shownTime = time->text();
+              plain = player->textFormat() == Qt::PlainText;
+          }}});
     showBestModal(m_records);
     QCOMPARE(script.problems, QStringList());
     QCOMPARE(shownHolder, holder);

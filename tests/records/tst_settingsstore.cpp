@@ -68,8 +68,8 @@ int runChild(const QByteArray &mode, int argc, char *argv[])
     return 2;
 }
 
-QProcess *startChild(const QByteArray &mode, const QString &configHome, const QStringList &prefix,
-                     int rounds = 0)
+QProcess *startChild(
+    const QByteArray &mode, const QString &configHome, const QStringList &prefix, int rounds = 0)
 {
     auto *process = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -127,7 +127,7 @@ void TestSettingsStore::defaultLocation()
 {
     const QString configHome = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
     QCOMPARE(IniSettingsStore::defaultFilePath(),
-             configHome + QStringLiteral("/Figurewheel/Figurewheel.conf"));
+        configHome + QStringLiteral("/Figurewheel/Figurewheel.conf"));
     QCOMPARE(IniSettingsStore().filePath(), IniSettingsStore::defaultFilePath());
 
     // Without XDG_CONFIG_HOME the file lives in ~/.config.
@@ -157,17 +157,18 @@ void TestSettingsStore::missingKeyGivesDefault()
     const QString path = freshStorePath();
     IniSettingsStore store(path);
     QCOMPARE(store.read(kRecords, QStringLiteral("BestPlayer")), QString());
-    QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft"),
-                        QStringLiteral("1000")),
-             QStringLiteral("1000"));
+    QCOMPARE(
+        store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("1000")),
+        QStringLiteral("1000"));
     // A stored empty text is a value, not a missing key.
     store.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QString());
-    QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft"),
-                        QStringLiteral("1000")),
-             QString());
+    QCOMPARE(
+        store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("1000")),
+        QString());
     // A line edited by hand into a list still reads as its text.
     writeFile(path, "[Records]\nBestPlayer=Ann, Bob\n");
-    QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestPlayer")), QStringLiteral("Ann, Bob"));
+    QCOMPARE(
+        readFromDisk(path, kRecords, QStringLiteral("BestPlayer")), QStringLiteral("Ann, Bob"));
     // Such a list keeps reading as its text after the store has rewritten the
     // file, when QSettings hands it back as a list of variants.
     writeFile(path, "[Records]\nBestTime=12, \\0\n");
@@ -176,7 +177,8 @@ void TestSettingsStore::missingKeyGivesDefault()
         QCOMPARE(lenientInt16(edited.read(kRecords, QStringLiteral("BestTime")).toStdString()), 12);
         edited.write(kRecords, QStringLiteral("TimesPlayed"), QStringLiteral("3"));
     }
-    QCOMPARE(lenientInt16(readFromDisk(path, kRecords, QStringLiteral("BestTime")).toStdString()), 12);
+    QCOMPARE(
+        lenientInt16(readFromDisk(path, kRecords, QStringLiteral("BestTime")).toStdString()), 12);
 }
 
 void TestSettingsStore::namesRoundTrip_data()
@@ -212,30 +214,31 @@ void TestSettingsStore::namesRoundTrip()
     // On disk at once, without waiting for the store to go away.
     QVERIFY(fileBytes(path) != before);
     QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestPlayer")), name);
-    QCOMPARE(IniSettingsStore(path).read(kRecords, QStringLiteral("BestPlayer"),
-                                         QStringLiteral("<missing>")),
-             name);
+    QCOMPARE(IniSettingsStore(path).read(
+                 kRecords, QStringLiteral("BestPlayer"), QStringLiteral("<missing>")),
+        name);
     // Other keys are untouched by whatever the name holds.
     first.write(kRecords, QStringLiteral("BestTime"), QStringLiteral("42"));
     first.write(kRecords, QStringLiteral("BestPlayer"), name);
     QCOMPARE(readFromDisk(path, kRecords, QStringLiteral("BestTime")), QStringLiteral("42"));
     QCOMPARE(readFromDisk(path, QStringLiteral("Settings"), QStringLiteral("MainLeft")),
-             QStringLiteral("<missing>"));
+        QStringLiteral("<missing>"));
 }
 
 void TestSettingsStore::halfSurrogatesReadAsReplacement_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("text");
-    QTest::newRow("first half at the end") << QByteArray("BestPlayer=Ann\\x0d800")
-                                           << QStringLiteral("Ann\uFFFD");
-    QTest::newRow("first half inside") << QByteArray("BestPlayer=A\\x0d800nn")
-                                       << QStringLiteral("A\uFFFDnn");
-    QTest::newRow("first half before an escape") << QByteArray("BestPlayer=\\x0d800\\tAnn")
-                                                 << QStringLiteral("\uFFFD\tAnn");
-    QTest::newRow("second half alone") << QByteArray("BestPlayer=\\x0dc00zz")
-                                       << QStringLiteral("\uFFFDzz");
-    QTest::newRow("in a list") << QByteArray("BestTime=12, \\0155555") << QStringLiteral("12, \uFFFD");
+    QTest::newRow("first half at the end")
+        << QByteArray("BestPlayer=Ann\\x0d800") << QStringLiteral("Ann\uFFFD");
+    QTest::newRow("first half inside")
+        << QByteArray("BestPlayer=A\\x0d800nn") << QStringLiteral("A\uFFFDnn");
+    QTest::newRow("first half before an escape")
+        << QByteArray("BestPlayer=\\x0d800\\tAnn") << QStringLiteral("\uFFFD\tAnn");
+    QTest::newRow("second half alone")
+        << QByteArray("BestPlayer=\\x0dc00zz") << QStringLiteral("\uFFFDzz");
+    QTest::newRow("in a list") << QByteArray("BestTime=12, \\0155555")
+                               << QStringLiteral("12, \uFFFD");
     QTest::newRow("both halves") << QByteArray("BestPlayer=\\x0d83d\\x0de42")
                                  << QStringLiteral("\U0001F642");
 }
@@ -300,7 +303,7 @@ void TestSettingsStore::damagedFileStartsAfresh()
 
 void TestSettingsStore::readOnlyDirectory_data()
 {
-    QTest::addColumn<QByteArray>("content");   // of the settings file; null for none
+    QTest::addColumn<QByteArray>("content"); // of the settings file; null for none
     QTest::addColumn<bool>("appDirExists");
     QTest::addColumn<QString>("expectedLaunches");
     QTest::addColumn<QString>("expectedLoad");
@@ -325,8 +328,8 @@ void TestSettingsStore::readOnlyDirectory()
     QStringList prefix;
     if (::geteuid() == 0)
         prefix = {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
-                  QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
-                  QStringLiteral("--")};
+            QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
+            QStringLiteral("--")};
 
     QTemporaryDir base(QStringLiteral("/tmp/figurewheel-readonly-XXXXXX"));
     QVERIFY(base.isValid());
@@ -355,7 +358,7 @@ void TestSettingsStore::readOnlyDirectory()
     QVERIFY(child->waitForFinished(30000));
     const QString output = QString::fromUtf8(child->readAllStandardOutput());
     QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
-             qPrintable(QString::fromUtf8(child->readAllStandardError())));
+        qPrintable(QString::fromUtf8(child->readAllStandardError())));
     const QStringList lines = output.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines.at(0), expectedLaunches);
@@ -367,7 +370,7 @@ void TestSettingsStore::readOnlyDirectory()
     QCOMPARE(QFileInfo::exists(file), !content.isNull());
     if (appDirExists)
         QCOMPARE(QDir(appDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 content.isNull() ? QStringList() : QStringList {QStringLiteral("Figurewheel.conf")});
+            content.isNull() ? QStringList() : QStringList {QStringLiteral("Figurewheel.conf")});
 }
 
 void TestSettingsStore::twoCopiesCountEveryLaunch()
@@ -384,8 +387,8 @@ void TestSettingsStore::twoCopiesCountEveryLaunch()
     QCOMPARE(first->exitCode(), 0);
     QCOMPARE(second->exitCode(), 0);
 
-    QCOMPARE(readFromDisk(file, kRecords, QStringLiteral("TimesPlayed")),
-             QString::number(2 * kRounds));
+    QCOMPARE(
+        readFromDisk(file, kRecords, QStringLiteral("TimesPlayed")), QString::number(2 * kRounds));
     QCOMPARE(readFromDisk(file, kRecords, QStringLiteral("BestTime")), QStringLiteral("50"));
     QCOMPARE(readFromDisk(file, kRecords, QStringLiteral("BestPlayer")), QStringLiteral("Ann"));
 }

@@ -18,11 +18,11 @@
 // FIGUREWHEEL_PROBE_FILE_LIMIT=N in the environment caps the size of every
 // file it writes at N bytes, as a full disk would: writes beyond fail.
 // FIGUREWHEEL_PROBE_HOLD_MS=N keeps each celebration open N ms.
-#include "SolveByDrops.h"
 #include "app/Module1.h"
 #include "board/Shown.h"
 #include "mainwindow/MainControls.h"
 #include "shell/Startup.h"
+#include "SolveByDrops.h"
 #include "ui/Pictures.h"
 
 #include <QAbstractButton>
@@ -87,8 +87,10 @@ public:
         waitFor(
             [this] {
                 for (QWidget *window : QApplication::topLevelWidgets()) {
-                    if (window->objectName() == QLatin1String("frmNewUser") && window->isVisible()) {
-                        if (auto *button = window->findChild<QPushButton *>(QStringLiteral("Command1")))
+                    if (window->objectName() == QLatin1String("frmNewUser")
+                        && window->isVisible()) {
+                        if (auto *button
+                            = window->findChild<QPushButton *>(QStringLiteral("Command1")))
                             button->click();
                     }
                 }
@@ -109,7 +111,7 @@ public:
         if (m_mode.startsWith(QLatin1String("crash-at-"))) {
             // A real second on the real clock, then the solve.
             waitFor([&] { return game.puzzle().ClockShown.value_or(0) >= 1; }, 10000,
-                    QStringLiteral("the first tick"));
+                QStringLiteral("the first tick"));
             solve(game);
             waitFor([] { return false; }, 60000, QStringLiteral("being killed"));
         }
@@ -139,8 +141,8 @@ private:
         const auto clock = fw::shown(game.puzzle(), {fw::Control::txtTimer});
         say(QStringLiteral("solved at %1").arg(fw::textFor(clock->text.value_or(""))));
         // The celebration (and any name window) come and go.
-        waitFor([&] { return m_celebrations > before && !QApplication::activeModalWidget(); }, 30000,
-                QStringLiteral("the celebration"));
+        waitFor([&] { return m_celebrations > before && !QApplication::activeModalWidget(); },
+            30000, QStringLiteral("the celebration"));
     }
 
     void showBest(fw::FrmMain &game)
@@ -155,7 +157,8 @@ private:
             return;
         m_met = modal;
         const QString name = modal->objectName();
-        const QString storedBest = m_module.store.read(QStringLiteral("Records"), QStringLiteral("BestTime"));
+        const QString storedBest
+            = m_module.store.read(QStringLiteral("Records"), QStringLiteral("BestTime"));
         if (name == QLatin1String("frmHooray")) {
             ++m_celebrations;
             if (m_mode == QLatin1String("crash-at-celebration")) {
@@ -163,9 +166,11 @@ private:
                 return;
             }
             const auto *dancers = modal->findChild<QLabel *>(QStringLiteral("DXAnimatedGIF1"));
-            const bool dancing = dancers && dancers->movie() && dancers->movie()->state() == QMovie::Running;
+            const bool dancing
+                = dancers && dancers->movie() && dancers->movie()->state() == QMovie::Running;
             say(QStringLiteral("celebration '%1', %2")
-                    .arg(modal->windowTitle(), dancing ? QStringLiteral("dancing") : QStringLiteral("still")));
+                    .arg(modal->windowTitle(),
+                        dancing ? QStringLiteral("dancing") : QStringLiteral("still")));
             const int holdMs = qEnvironmentVariableIntValue("FIGUREWHEEL_PROBE_HOLD_MS");
             if (holdMs > 0) {
                 QPointer<QWidget> window(modal);
@@ -180,11 +185,12 @@ private:
                 say(QStringLiteral("naming, best time stored %1").arg(storedBest));
                 return;
             }
-            modal->findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("Zed"));
+            modal->findChild<QLineEdit *>(QStringLiteral("txtName"))
+                ->setText(QStringLiteral("Zed"));
         } else if (name == QLatin1String("frmBest")) {
             say(QStringLiteral("best %1|%2")
                     .arg(modal->findChild<QLabel *>(QStringLiteral("lblBestTime"))->text(),
-                         modal->findChild<QLabel *>(QStringLiteral("lblBestPlayer"))->text()));
+                        modal->findChild<QLabel *>(QStringLiteral("lblBestPlayer"))->text()));
         } else {
             say(QStringLiteral("unexpected window ") + name);
         }

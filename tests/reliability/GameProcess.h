@@ -26,8 +26,8 @@ inline QStringList unprivilegedPrefix()
 {
     if (::geteuid() != 0)
         return {};
-    return {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-            QStringLiteral("--clear-groups"), QStringLiteral("--")};
+    return {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
+        QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"), QStringLiteral("--")};
 }
 
 class GameProcess {
@@ -36,8 +36,8 @@ public:
     // settings under `configHome`; `prefix` runs it through another program,
     // `extraEnvironment` holds "NAME=value" texts.
     GameProcess(const QString &program, const QStringList &arguments, const QString &configHome,
-                const QStringList &prefix = {}, const QStringList &extraEnvironment = {},
-                const QString &workingDirectory = {})
+        const QStringList &prefix = {}, const QStringList &extraEnvironment = {},
+        const QString &workingDirectory = {})
         : m_process(std::make_unique<QProcess>())
     {
         if (!workingDirectory.isEmpty())
@@ -52,7 +52,8 @@ public:
         if (!prefix.isEmpty())
             env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         for (const QString &assignment : extraEnvironment)
-            env.insert(assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1));
+            env.insert(assignment.section(QLatin1Char('='), 0, 0),
+                assignment.section(QLatin1Char('='), 1));
         m_process->setProcessEnvironment(env);
         m_process->setProcessChannelMode(QProcess::SeparateChannels);
         QStringList command = prefix;
@@ -109,7 +110,8 @@ public:
     QString errors() const { return m_errors; }
     QString transcript() const
     {
-        return QStringLiteral("said:\n  %1\nerrors:\n%2").arg(m_lines.join(QStringLiteral("\n  ")), m_errors.right(3000));
+        return QStringLiteral("said:\n  %1\nerrors:\n%2")
+            .arg(m_lines.join(QStringLiteral("\n  ")), m_errors.right(3000));
     }
 
 private:

@@ -3,8 +3,8 @@
 // Solving the main window's puzzle the way a player who knows the hidden
 // solution would: presses and drag-and-drop events on the real cells.
 
-#include "support/DropEvents.h"
 #include "mainwindow/FrmMain.h"
+#include "support/DropEvents.h"
 
 #include <QString>
 #include <QtTest/QTest>
@@ -34,7 +34,8 @@ inline QWidget *cellNamed(fw::FrmMain &window, const QString &name)
 }
 
 // A press and release of `button` in the middle of the named cell.
-inline void pressCell(fw::FrmMain &window, const QString &name, Qt::MouseButton button = Qt::LeftButton)
+inline void pressCell(
+    fw::FrmMain &window, const QString &name, Qt::MouseButton button = Qt::LeftButton)
 {
     QWidget *cell = cellNamed(window, name);
     QTest::mousePress(cell, button, {}, cell->rect().center());
@@ -56,14 +57,15 @@ inline SolveMoves solveByDrops(fw::FrmMain &window)
         }
     }
     for (int j = 1; j < n; ++j) {
-        dropCell(cellNamed(window, QStringLiteral("txtGuessOp(%1)").arg(j)), paletteCellFor(p.AnswerOps[j]));
+        dropCell(cellNamed(window, QStringLiteral("txtGuessOp(%1)").arg(j)),
+            paletteCellFor(p.AnswerOps[j]));
         ++moves.drops;
     }
     for (int k = 1; k <= n; ++k) {
         for (int m = 1; m <= n; ++m) {
             if (p.Pool[m] == p.AnswerNums[k]) {
                 dropCell(cellNamed(window, QStringLiteral("txtGuess(%1)").arg(k)),
-                         fw::ControlId{fw::Control::txtNumber, m});
+                    fw::ControlId {fw::Control::txtNumber, m});
                 ++moves.drops;
                 break;
             }

@@ -71,12 +71,15 @@ void TestCrashSafety::initTestCase()
 void TestCrashSafety::killedDuringTheReward_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("launches"); // stored before the start
+    QTest::addColumn<QString>("launches");  // stored before the start
     QTest::addColumn<bool>("recordStored"); // whether the new time is on disk when killed
     // 20 launches lead through the splash, 3 through the tutorial's button.
-    QTest::newRow("in the celebration") << "crash-at-celebration" << "20" << false;
-    QTest::newRow("in the new-record window") << "crash-at-naming" << "20" << true;
-    QTest::newRow("in the new-record window, after the tutorial") << "crash-at-naming" << "3" << true;
+    QTest::newRow("in the celebration") << "crash-at-celebration"
+                                        << "20" << false;
+    QTest::newRow("in the new-record window") << "crash-at-naming"
+                                              << "20" << true;
+    QTest::newRow("in the new-record window, after the tutorial") << "crash-at-naming"
+                                                                  << "3" << true;
 }
 
 void TestCrashSafety::killedDuringTheReward()
@@ -84,8 +87,8 @@ void TestCrashSafety::killedDuringTheReward()
     QFETCH(QString, mode);
     QFETCH(QString, launches);
     QFETCH(bool, recordStored);
-    const Place place = freshPlace(
-        m_base, "[Records]\nBestTime=50\nBestPlayer=Ann\nTimesPlayed=" + launches.toLatin1() + "\n");
+    const Place place = freshPlace(m_base,
+        "[Records]\nBestTime=50\nBestPlayer=Ann\nTimesPlayed=" + launches.toLatin1() + "\n");
     const int launchCount = launches.toInt();
 
     QString solvedAt;
@@ -94,7 +97,8 @@ void TestCrashSafety::killedDuringTheReward()
         const QString solved = game.waitForLine(QStringLiteral("solved at "));
         QVERIFY2(!solved.isEmpty(), qPrintable(game.transcript()));
         solvedAt = solved.mid(QStringLiteral("solved at ").size());
-        const QString waiting = game.waitForLine(recordStored ? QStringLiteral("naming") : QStringLiteral("celebrating"));
+        const QString waiting = game.waitForLine(
+            recordStored ? QStringLiteral("naming") : QStringLiteral("celebrating"));
         QVERIFY2(!waiting.isEmpty(), qPrintable(game.transcript()));
         game.killHard();
         QCOMPARE(game.exitStatus(), QProcess::CrashExit);
@@ -104,21 +108,22 @@ void TestCrashSafety::killedDuringTheReward()
 
     // On disk: the launch, and the new time once its window had opened;
     // the holder is written only when the name window closes.
-    QCOMPARE(stored(place, QStringLiteral("BestTime")), recordStored ? solvedAt : QStringLiteral("50"));
+    QCOMPARE(
+        stored(place, QStringLiteral("BestTime")), recordStored ? solvedAt : QStringLiteral("50"));
     QCOMPARE(stored(place, QStringLiteral("BestPlayer")), QStringLiteral("Ann"));
     QCOMPARE(stored(place, QStringLiteral("TimesPlayed")), QString::number(launchCount + 1));
     // Nothing half-written is left beside the file.
     QCOMPARE(QDir(QFileInfo(place.file).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-             QStringList {QStringLiteral("Figurewheel.conf")});
+        QStringList {QStringLiteral("Figurewheel.conf")});
 
     // The next start finds the records as they were stored.
     GameProcess again(m_probe, {QStringLiteral("report")}, place.configHome);
     QVERIFY2(again.finish(), qPrintable(again.transcript()));
     QVERIFY2(again.endedWell(), qPrintable(again.transcript()));
     QCOMPARE(again.waitForLine(QStringLiteral("loaded ")),
-             QStringLiteral("loaded %1|Ann|%2")
-                 .arg(recordStored ? solvedAt : QStringLiteral("50"))
-                 .arg(launchCount + 1));
+        QStringLiteral("loaded %1|Ann|%2")
+            .arg(recordStored ? solvedAt : QStringLiteral("50"))
+            .arg(launchCount + 1));
     QCOMPARE(stored(place, QStringLiteral("TimesPlayed")), QString::number(launchCount + 2));
 }
 
@@ -129,11 +134,15 @@ void TestCrashSafety::twoCopiesCountTheirLaunches_data()
     QTest::addColumn<QString>("bestPlayer");
     QTest::addColumn<QString>("timesPlayed"); // after both have started
     QTest::newRow("a regular player")
-        << QByteArray("[Records]\nBestTime=50\nBestPlayer=Ann\nTimesPlayed=20\n") << "50" << "Ann" << "22";
+        << QByteArray("[Records]\nBestTime=50\nBestPlayer=Ann\nTimesPlayed=20\n") << "50"
+        << "Ann"
+        << "22";
     // Both see a lost record; only the first may start the records afresh,
     // the second counts on from there.
     QTest::newRow("a lost record")
-        << QByteArray("[Records]\nBestTime=0\nBestPlayer=Ann\nTimesPlayed=20\n") << "999" << "Nobody" << "2";
+        << QByteArray("[Records]\nBestTime=0\nBestPlayer=Ann\nTimesPlayed=20\n") << "999"
+        << "Nobody"
+        << "2";
 }
 
 void TestCrashSafety::twoCopiesCountTheirLaunches()

@@ -65,14 +65,17 @@ void TestMediaFaults::celebrationWithDamagedMedia_data()
     QTest::addColumn<QString>("sound");     // "good", "missing", "empty" or "garbage"
     QTest::addColumn<QString>("animation"); // the same
     QTest::addColumn<int>("holdMs");        // how long each celebration stays open
-    QTest::newRow("both good") << "good" << "good" << 0;
+    QTest::newRow("both good") << "good"
+                               << "good" << 0;
     for (const char *fault : {"missing", "empty", "garbage"}) {
         QTest::addRow("sound %s", fault) << fault << "good" << 0;
         QTest::addRow("animation %s", fault) << "good" << fault << 0;
     }
-    QTest::newRow("both missing") << "missing" << "missing" << 0;
+    QTest::newRow("both missing") << "missing"
+                                  << "missing" << 0;
     // Open past the four seconds after which the sound is played again.
-    QTest::newRow("garbage left open") << "garbage" << "garbage" << 4300;
+    QTest::newRow("garbage left open") << "garbage"
+                                       << "garbage" << 4300;
 }
 
 void TestMediaFaults::celebrationWithDamagedMedia()
@@ -107,16 +110,16 @@ void TestMediaFaults::celebrationWithDamagedMedia()
     QStringList environment;
     if (holdMs > 0)
         environment << QStringLiteral("FIGUREWHEEL_PROBE_HOLD_MS=%1").arg(holdMs);
-    GameProcess game(m_probe, {QStringLiteral("play")}, base + QStringLiteral("/config"), {}, environment,
-                     workDir);
+    GameProcess game(m_probe, {QStringLiteral("play")}, base + QStringLiteral("/config"), {},
+        environment, workDir);
     // Two puzzles with a celebration each, then the window closes and the
     // program ends: no hang on a broken file, at any point.
     QVERIFY2(game.finish(60000 + 2 * holdMs), qPrintable(game.transcript()));
     QVERIFY2(game.endedWell(), qPrintable(game.transcript()));
     ++m_faultsTried;
 
-    const QString dancing = animation == QLatin1String("good") ? QStringLiteral("dancing")
-                                                               : QStringLiteral("still");
+    const QString dancing
+        = animation == QLatin1String("good") ? QStringLiteral("dancing") : QStringLiteral("still");
     QStringList celebrations;
     QStringList solves;
     QStringList bests;
@@ -128,10 +131,13 @@ void TestMediaFaults::celebrationWithDamagedMedia()
         else if (line.startsWith(QLatin1String("best ")))
             bests << line.mid(5);
     }
-    QCOMPARE(celebrations, QStringList(2, QStringLiteral("celebration '%1', %2").arg(kTitle, dancing)));
+    QCOMPARE(
+        celebrations, QStringList(2, QStringLiteral("celebration '%1', %2").arg(kTitle, dancing)));
     QCOMPARE(solves.size(), 2);
     const int best = std::min(solves.at(0).toInt(), solves.at(1).toInt());
-    QCOMPARE(bests, QStringList({solves.at(0) + QStringLiteral("|Zed"), QString::number(best) + QStringLiteral("|Zed")}));
+    QCOMPARE(bests,
+        QStringList({solves.at(0) + QStringLiteral("|Zed"),
+            QString::number(best) + QStringLiteral("|Zed")}));
     QVERIFY2(game.lines().endsWith(QStringLiteral("exit")), qPrintable(game.transcript()));
 }
 

@@ -2,8 +2,8 @@
 // byte, a huge file, a file it may not read or write, a directory it may not
 // write, a disk that takes no more. The game starts, plays, keeps its
 // records for the run, and never loses what the disk already held.
-#include "GameProcess.h"
 #include "core/NumberText.h"
+#include "GameProcess.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 
@@ -99,14 +99,16 @@ void TestStoreFaults::cutOffAtEveryByte()
         const QByteArray cut = kStoredFile.left(length);
         const QString path = testDir() + QStringLiteral("/cut-%1/Figurewheel.conf").arg(length);
         writeFile(path, cut);
-        const QString where = QStringLiteral("cut after %1 bytes: '%2'").arg(length).arg(QString::fromUtf8(cut));
+        const QString where
+            = QStringLiteral("cut after %1 bytes: '%2'").arg(length).arg(QString::fromUtf8(cut));
 
         const auto bestText = valueIn(cut, kRecords, QStringLiteral("BestTime"));
         const auto holder = valueIn(cut, kRecords, QStringLiteral("BestPlayer"));
         const auto counter = valueIn(cut, kRecords, QStringLiteral("TimesPlayed"));
         const bool reset = lenientInt16(text(bestText)) < 1;
         const std::int16_t expectedBest = reset ? 999 : lenientInt16(text(bestText));
-        const QString expectedHolder = reset ? QStringLiteral("Nobody") : holder.value_or(QString());
+        const QString expectedHolder
+            = reset ? QStringLiteral("Nobody") : holder.value_or(QString());
         const std::int16_t expectedCount = reset ? 0 : strictInt16(text(counter)).value_or(0);
         const auto left = valueIn(cut, kSettings, QStringLiteral("MainLeft"));
 
@@ -119,30 +121,32 @@ void TestStoreFaults::cutOffAtEveryByte()
             QVERIFY2(records.gBestPlayer == expectedHolder, qPrintable(where));
             QVERIFY2(records.gTimesPlayed == expectedCount, qPrintable(where));
             const Placement placement = readPlacement(store);
-            QVERIFY2(placement.left == strictNumber(text(left)).value_or(1000.0f), qPrintable(where));
+            QVERIFY2(
+                placement.left == strictNumber(text(left)).value_or(1000.0f), qPrintable(where));
         }
         // The next start finds the records whole, and the rest as it was.
         QVERIFY2(valueOnDisk(path, kRecords, QStringLiteral("BestTime"))
-                     == (reset ? QStringLiteral("999") : *bestText),
-                 qPrintable(where));
+                == (reset ? QStringLiteral("999") : *bestText),
+            qPrintable(where));
         QVERIFY2(valueOnDisk(path, kRecords, QStringLiteral("TimesPlayed"))
-                     == QString::number(expectedCount + 1),
-                 qPrintable(where));
-        QVERIFY2(valueOnDisk(path, kSettings, QStringLiteral("MainLeft")) == left.value_or(QStringLiteral("<missing>")),
-                 qPrintable(where));
+                == QString::number(expectedCount + 1),
+            qPrintable(where));
+        QVERIFY2(valueOnDisk(path, kSettings, QStringLiteral("MainLeft"))
+                == left.value_or(QStringLiteral("<missing>")),
+            qPrintable(where));
         ++m_faultsTried;
     }
 }
 
 void TestStoreFaults::gameOnFailingStore_data()
 {
-    QTest::addColumn<QByteArray>("content");    // the settings file before the run
-    QTest::addColumn<int>("dirMode");           // of the settings directories
-    QTest::addColumn<int>("fileMode");          // of the settings file
-    QTest::addColumn<bool>("unprivileged");     // run as a user the modes hold for
-    QTest::addColumn<QString>("fileLimit");     // bytes a file may grow to, or ""
-    QTest::addColumn<QString>("loaded");        // the records the game starts with
-    QTest::addColumn<bool>("diskKept");         // the file must stay byte for byte
+    QTest::addColumn<QByteArray>("content"); // the settings file before the run
+    QTest::addColumn<int>("dirMode");        // of the settings directories
+    QTest::addColumn<int>("fileMode");       // of the settings file
+    QTest::addColumn<bool>("unprivileged");  // run as a user the modes hold for
+    QTest::addColumn<QString>("fileLimit");  // bytes a file may grow to, or ""
+    QTest::addColumn<QString>("loaded");     // the records the game starts with
+    QTest::addColumn<bool>("diskKept");      // the file must stay byte for byte
 
     QTest::newRow("read-only directory")
         << kStoredFile << 0555 << 0444 << true << QString() << "42|Ann|7" << true;
@@ -151,11 +155,10 @@ void TestStoreFaults::gameOnFailingStore_data()
     // What cannot be read counts as no records; the file keeps them.
     QTest::newRow("unreadable file")
         << kStoredFile << 0777 << 0000 << true << QString() << "999|Nobody|0" << true;
-    QTest::newRow("full disk")
-        << kStoredFile << 0755 << 0644 << false << QStringLiteral("24") << "42|Ann|7" << true;
-    QTest::newRow("cut off in a name")
-        << kStoredFile.left(kStoredFile.indexOf("Ann") + 2) << 0755 << 0644 << false << QString()
-        << "42|An|0" << false;
+    QTest::newRow("full disk") << kStoredFile << 0755 << 0644 << false << QStringLiteral("24")
+                               << "42|Ann|7" << true;
+    QTest::newRow("cut off in a name") << kStoredFile.left(kStoredFile.indexOf("Ann") + 2) << 0755
+                                       << 0644 << false << QString() << "42|An|0" << false;
     // Tens of megabytes of comment before the records.
     QByteArray huge;
     const QByteArray comment = "; " + QByteArray(97, 'x') + '\n';
@@ -235,14 +238,16 @@ void TestStoreFaults::gameOnFailingStore()
         // Not one byte of what was stored is lost, and no stray file is left.
         QVERIFY2(fileBytes(file) == content, fileBytes(file).left(500).constData());
         QCOMPARE(QDir(appDir).entryList(QDir::Files | QDir::Hidden),
-                 QStringList {QStringLiteral("Figurewheel.conf")});
+            QStringList {QStringLiteral("Figurewheel.conf")});
     } else {
         // The game's writes reached the disk in full.
-        QCOMPARE(valueOnDisk(file, kRecords, QStringLiteral("BestTime")), QString::number(finalBest));
+        QCOMPARE(
+            valueOnDisk(file, kRecords, QStringLiteral("BestTime")), QString::number(finalBest));
         QCOMPARE(valueOnDisk(file, kRecords, QStringLiteral("BestPlayer")), QStringLiteral("Zed"));
         QCOMPARE(valueOnDisk(file, kRecords, QStringLiteral("TimesPlayed")),
-                 QString::number(loaded.section(QLatin1Char('|'), 2).toInt() + 1));
-        QVERIFY(valueOnDisk(file, kSettings, QStringLiteral("MainLeft")) != QLatin1String("<missing>"));
+            QString::number(loaded.section(QLatin1Char('|'), 2).toInt() + 1));
+        QVERIFY(
+            valueOnDisk(file, kSettings, QStringLiteral("MainLeft")) != QLatin1String("<missing>"));
     }
     qInfo("%s: %lld ms", QTest::currentDataTag(), static_cast<long long>(clock.elapsed()));
 }

@@ -6,16 +6,16 @@
 // record windows, which a timer closes as a player would. After every event
 // the puzzle must still make sense, every control must show exactly what
 // the puzzle says, and every solving move must be celebrated exactly once.
-#include "SolveByDrops.h"
 #include "board/Shown.h"
 #include "core/NumberText.h"
 #include "mainwindow/MainControls.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "support/PuzzleInvariants.h"
-#include "support/ModalScript.h"
-#include "support/SeededDie.h"
+#include "SolveByDrops.h"
 #include "support/CountingSound.h"
+#include "support/ModalScript.h"
+#include "support/PuzzleInvariants.h"
+#include "support/SeededDie.h"
 #include "ui/Fonts.h"
 
 #include <QAction>
@@ -110,7 +110,7 @@ private:
     SeededDie m_die;
 
 public:
-    FrmMain window{m_die, store, records, sound};
+    FrmMain window {m_die, store, records, sound};
     int solves = 0; // celebrations the player closed
     int eventsRun = 0;
     int drops = 0;
@@ -148,11 +148,23 @@ private:
         if (kind < 8)
             return {Control::txtOp, oneOf<int>({0, 1, 3, 4})};
         return oneOf<ControlId>({
-            {Control::txtNumber, 0}, {Control::txtNumber, 7}, {Control::txtNumber, -1},
-            {Control::txtNumber, 99999}, {Control::txtNumber, INT_MIN}, {Control::txtNumber, INT_MAX},
-            {Control::txtOp, 2}, {Control::txtOp, -1}, {Control::txtOp, 5}, {Control::txtOp, INT_MIN},
-            {Control::txtGuess, 1}, {Control::txtGuessOp, 2}, {Control::txtAnswer, 3},
-            {Control::txtCurrentTotal}, {Control::cmdNew}, {Control::cmdNums, 3}, {Control::sbStatusBar, 1},
+            {Control::txtNumber, 0},
+            {Control::txtNumber, 7},
+            {Control::txtNumber, -1},
+            {Control::txtNumber, 99999},
+            {Control::txtNumber, INT_MIN},
+            {Control::txtNumber, INT_MAX},
+            {Control::txtOp, 2},
+            {Control::txtOp, -1},
+            {Control::txtOp, 5},
+            {Control::txtOp, INT_MIN},
+            {Control::txtGuess, 1},
+            {Control::txtGuessOp, 2},
+            {Control::txtAnswer, 3},
+            {Control::txtCurrentTotal},
+            {Control::cmdNew},
+            {Control::cmdNums, 3},
+            {Control::sbStatusBar, 1},
         });
     }
 
@@ -163,14 +175,15 @@ private:
         auto mime = std::make_unique<QMimeData>();
         const QByteArray pastLastKind(1, char(int(Control::sbStatusBar) + 1 + upTo(200)));
         const char *cell = ui::kCellMimeType;
-        const auto [name, format, bytes] = oneOf<std::tuple<const char *, const char *, QByteArray>>({
-            {"no bytes", cell, {}},
-            {"a kind without index", cell, QByteArray(1, '\0')},
-            {"an index cut short", cell, QByteArray::fromHex("000000")},
-            {"a kind past the last", cell, pastLastKind + QByteArray::fromHex("00000001")},
-            {"kind 255", cell, QByteArray::fromHex("ff00000001")},
-            {"plain text", "text/plain", QByteArrayLiteral("txtNumber(1)")},
-        });
+        const auto [name, format, bytes]
+            = oneOf<std::tuple<const char *, const char *, QByteArray>>({
+                {"no bytes", cell, {}},
+                {"a kind without index", cell, QByteArray(1, '\0')},
+                {"an index cut short", cell, QByteArray::fromHex("000000")},
+                {"a kind past the last", cell, pastLastKind + QByteArray::fromHex("00000001")},
+                {"kind 255", cell, QByteArray::fromHex("ff00000001")},
+                {"plain text", "text/plain", QByteArrayLiteral("txtNumber(1)")},
+            });
         what = QString::fromLatin1(name);
         mime->setData(QString::fromLatin1(format), bytes);
         return mime;
@@ -216,7 +229,8 @@ private:
             return settle(name + QStringLiteral(" tick"));
         }
         if (roll < 89) {
-            const QString menu = oneOf<QString>({QStringLiteral("mnuBest"), QStringLiteral("mnuHelpAbout")});
+            const QString menu
+                = oneOf<QString>({QStringLiteral("mnuBest"), QStringLiteral("mnuHelpAbout")});
             window.findChild<QAction *>(menu)->trigger();
             return settle(QStringLiteral("menu ") + menu);
         }
@@ -237,19 +251,22 @@ private:
                 m_problem = QStringLiteral("%1 took a drop of %2").arg(nameOf(target), what);
         } else {
             const ControlId source = sourceId(refused);
-            what = QStringLiteral("%1 index %2").arg(QString::fromStdString(controlName({source.kind}))).arg(source.index);
+            what = QStringLiteral("%1 index %2")
+                       .arg(QString::fromStdString(controlName({source.kind})))
+                       .arg(source.index);
             dropCell(target, source);
         }
         if (refused && board() != before)
-            m_problem = QStringLiteral("a drop of %1 on %2 changed the board").arg(what, nameOf(target));
+            m_problem
+                = QStringLiteral("a drop of %1 on %2 changed the board").arg(what, nameOf(target));
         return settle(QStringLiteral("drop %1 on %2").arg(what, nameOf(target)));
     }
 
     QString pressRowCell()
     {
         const int n = puzzle().NumCount;
-        const ControlId id = upTo(2) != 0 ? ControlId{Control::txtGuess, 1 + upTo(n - 1)}
-                                          : ControlId{Control::txtGuessOp, 1 + upTo(n - 2)};
+        const ControlId id = upTo(2) != 0 ? ControlId {Control::txtGuess, 1 + upTo(n - 1)}
+                                          : ControlId {Control::txtGuessOp, 1 + upTo(n - 2)};
         const auto [button, name] = oneOf<std::pair<Qt::MouseButton, const char *>>(
             {{Qt::LeftButton, "left"}, {Qt::RightButton, "right"}, {Qt::MiddleButton, "middle"}});
         QWidget *cell = window.control(id);
@@ -319,28 +336,38 @@ private:
                 const auto *box = qobject_cast<QLineEdit *>(widget);
                 const QString actual = box ? box->text() : qobject_cast<QLabel *>(widget)->text();
                 if (actual != text)
-                    return QStringLiteral("%1 shows '%2', the puzzle says '%3'").arg(nameOf(widget), actual, text);
+                    return QStringLiteral("%1 shows '%2', the puzzle says '%3'")
+                        .arg(nameOf(widget), actual, text);
             }
             if (widget->isVisibleTo(&window) != expected->visible)
-                return QStringLiteral("%1 is %2, the puzzle says the other").arg(nameOf(widget),
-                    expected->visible ? QStringLiteral("hidden") : QStringLiteral("shown"));
+                return QStringLiteral("%1 is %2, the puzzle says the other")
+                    .arg(nameOf(widget),
+                        expected->visible ? QStringLiteral("hidden") : QStringLiteral("shown"));
             if (expected->points && widget->font() != ui::gameFont(*expected->points))
-                return QStringLiteral("%1 is not in the font of %2 points").arg(nameOf(widget)).arg(*expected->points);
+                return QStringLiteral("%1 is not in the font of %2 points")
+                    .arg(nameOf(widget))
+                    .arg(*expected->points);
         }
         // A celebration follows a move that left the row solving, once; a
         // move that made the row solve is always celebrated.
         if (hoorays > 1 || (hoorays == 1 && (!m_move || !p.Done || !rowSolves(p))))
             return QStringLiteral("%1 celebrations of a row that %2")
-                .arg(hoorays).arg(rowSolves(p) ? QStringLiteral("solves") : QStringLiteral("does not solve"));
+                .arg(hoorays)
+                .arg(rowSolves(p) ? QStringLiteral("solves") : QStringLiteral("does not solve"));
         if (m_move && !m_solvedBefore && rowSolves(p) && hoorays == 0)
             return QStringLiteral("a move solved the row without a celebration");
         if (sound.played.size() != solves)
-            return QStringLiteral("%1 celebrations closed but %2 sounds").arg(solves).arg(sound.played.size());
+            return QStringLiteral("%1 celebrations closed but %2 sounds")
+                .arg(solves)
+                .arg(sound.played.size());
         if (records.gBestTime < 1)
             return QStringLiteral("best time %1").arg(records.gBestTime);
-        const QString storedBest = store.read(QStringLiteral("Records"), QStringLiteral("BestTime"));
+        const QString storedBest
+            = store.read(QStringLiteral("Records"), QStringLiteral("BestTime"));
         if (lenientInt16(storedBest.toStdString()) != records.gBestTime)
-            return QStringLiteral("best time %1, the store holds '%2'").arg(records.gBestTime).arg(storedBest);
+            return QStringLiteral("best time %1, the store holds '%2'")
+                .arg(records.gBestTime)
+                .arg(storedBest);
         if (QApplication::activeModalWidget())
             return QStringLiteral("a modal window stayed open");
         return {};
@@ -382,8 +409,11 @@ private slots:
         for (int n = 0; n < kEventsPerSeed && broken.isEmpty(); ++n) {
             broken = monkey.step();
             if (!broken.isEmpty())
-                broken = QStringLiteral("seed %1, event %2: %3\nthe last events, oldest first:\n  %4")
-                             .arg(seed).arg(n).arg(broken, monkey.recentEvents());
+                broken
+                    = QStringLiteral("seed %1, event %2: %3\nthe last events, oldest first:\n  %4")
+                          .arg(seed)
+                          .arg(n)
+                          .arg(broken, monkey.recentEvents());
         }
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
         // Random play reaches every part of the game.
@@ -392,14 +422,18 @@ private slots:
         QVERIFY(monkey.closer.seen.contains(QStringLiteral("frmBest")));
         m_events += monkey.eventsRun;
         m_solves += monkey.solves;
-        qInfo("seed %llu: %d events (%d drops, %d of them garbage, %d presses, %d ticks), %d solves, "
-              "%lld windows closed, %lld ms",
-              seed, monkey.eventsRun, monkey.drops, monkey.garbageDrops, monkey.presses, monkey.ticks,
-              monkey.solves, static_cast<long long>(monkey.closer.seen.size()),
-              static_cast<long long>(clock.elapsed()));
+        qInfo(
+            "seed %llu: %d events (%d drops, %d of them garbage, %d presses, %d ticks), %d solves, "
+            "%lld windows closed, %lld ms",
+            seed, monkey.eventsRun, monkey.drops, monkey.garbageDrops, monkey.presses, monkey.ticks,
+            monkey.solves, static_cast<long long>(monkey.closer.seen.size()),
+            static_cast<long long>(clock.elapsed()));
     }
 
-    void cleanupTestCase() { qInfo("%d events through the main window, %d solves", m_events, m_solves); }
+    void cleanupTestCase()
+    {
+        qInfo("%d events through the main window, %d solves", m_events, m_solves);
+    }
 };
 
 QTEST_MAIN(TestWidgetMonkey)

@@ -63,9 +63,11 @@ private:
         const QList<QByteArray> lines = m_pending.left(end).split('\n');
         m_pending.remove(0, end + 1);
         // SPEECH OUTPUT: 'words'{'voice settings'}
-        static const QRegularExpression said(QStringLiteral("SPEECH OUTPUT: '(.*)'\\s*(\\{.*\\})?$"));
+        static const QRegularExpression said(
+            QStringLiteral("SPEECH OUTPUT: '(.*)'\\s*(\\{.*\\})?$"));
         for (const QByteArray &line : lines) {
-            const auto match = said.match(QString::fromUtf8(line).trimmed()); // a terminal ends lines with \r\n
+            const auto match
+                = said.match(QString::fromUtf8(line).trimmed()); // a terminal ends lines with \r\n
             if (match.hasMatch())
                 m_heard << match.captured(1);
         }

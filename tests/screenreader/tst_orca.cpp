@@ -2,10 +2,10 @@
 // the game over AT-SPI while a player who uses only the keys (real key
 // presses through the X server) plays a puzzle from deal to record, and the
 // test checks, step by step, what Orca said. Run by with-orca.sh.
+#include "mainwindow/MainGame.h"
 #include "OrcaLog.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
-#include "mainwindow/MainGame.h"
 
 #include <QAccessible>
 #include <QEventLoop>
@@ -35,12 +35,21 @@ public:
     {
     }
 
-    void key(const QString &keys) { QProcess::execute(QStringLiteral("xdotool"), {"key", "--delay", "80", keys}); }
-    void type(const QString &text) { QProcess::execute(QStringLiteral("xdotool"), {"type", "--delay", "80", text}); }
+    void key(const QString &keys)
+    {
+        QProcess::execute(QStringLiteral("xdotool"), {"key", "--delay", "80", keys});
+    }
+    void type(const QString &text)
+    {
+        QProcess::execute(QStringLiteral("xdotool"), {"type", "--delay", "80", text});
+    }
 
     // Orca says these words (a line holding them), after what it said last.
     bool hear(const QString &words) { return heard(m_log.waitFor(words), words); }
-    bool hearLine(const QString &pattern) { return heard(m_log.waitFor(QRegularExpression(pattern)), pattern); }
+    bool hearLine(const QString &pattern)
+    {
+        return heard(m_log.waitFor(QRegularExpression(pattern)), pattern);
+    }
 
     // Alt opens the menu bar on its first entry. A press that reaches the
     // window while it is still coming back from a closed one is lost, so
@@ -58,12 +67,14 @@ public:
     // Tab until Orca names the control, as a player who listens would.
     bool tabTo(const QString &name)
     {
-        static const QRegularExpression focusLine(QStringLiteral("(read only text|push button)\\.$"));
+        static const QRegularExpression focusLine(
+            QStringLiteral("(read only text|push button)\\.$"));
         for (int n = 0; n < 40; ++n) {
             key(QStringLiteral("Tab"));
             const QString said = m_log.waitFor(focusLine);
             if (said.isEmpty())
-                return heard(said, QStringLiteral("a control taking the focus on the way to ") + name);
+                return heard(
+                    said, QStringLiteral("a control taking the focus on the way to ") + name);
             if (said.startsWith(name))
                 return true;
         }
@@ -92,7 +103,8 @@ QMap<QString, QString> readCells(const QString &appName)
     reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(FW_READ_CELLS), appName});
     reader.waitForFinished(60000);
     QMap<QString, QString> cells;
-    const auto lines = QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const auto lines = QString::fromUtf8(reader.readAllStandardOutput())
+                           .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &line : lines)
         cells.insert(line.section(QLatin1Char('\t'), 0, 0), line.section(QLatin1Char('\t'), 1));
     return cells;
@@ -127,14 +139,14 @@ QStringList playAlong(OrcaLog &log, const std::function<void(Player &)> &script)
     return trouble;
 }
 
-#define STEP(heard) \
-    if (!(heard))   \
+#define STEP(heard)                                                                                \
+    if (!(heard))                                                                                  \
     return
 
 // The second puzzle deals 6, 5 and 4.
-const std::vector<int> kSecondPuzzle{6, 5, 4, 3, 2, 1, 1, 1, 2, 1, 3};
+const std::vector<int> kSecondPuzzle {6, 5, 4, 3, 2, 1, 1, 1, 2, 1, 3};
 // A hint's rolls: solution cells 1 and 3, and the operator between 2 and 3.
-const std::vector<int> kHintRolls{1, 6, 6};
+const std::vector<int> kHintRolls {1, 6, 6};
 
 } // namespace
 
@@ -172,7 +184,8 @@ void TestOrca::playByEar()
         // Every cell, read over AT-SPI, gives what it shows.
         cellsReadBack = readCells(appName);
         QMetaObject::invokeMethod(
-            &game.window, [&] { cellsShown = shownCells(game.window); }, Qt::BlockingQueuedConnection);
+            &game.window, [&] { cellsShown = shownCells(game.window); },
+            Qt::BlockingQueuedConnection);
         // Each number is said as it takes the focus.
         STEP(p.tabTo("Number 1 of the pool"));
         STEP(p.hearLine("^4\\.?$"));
@@ -210,15 +223,18 @@ void TestOrca::playByEar()
         p.key("space");
         STEP(p.hear("notification Hint 1. Solution cell 1: 5. Solution cell 3: 2. "
                     "Solution between cells 2 and 3: plus."));
-        QMetaObject::invokeMethod(&game.window, [&] { game.window.Timer2_Timer(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &game.window, [&] { game.window.Timer2_Timer(); }, Qt::QueuedConnection);
         STEP(p.hear("notification Solution hidden."));
         // The rest of 5 X 4 + 2.
+        // clang-format off
         const std::array<std::array<const char *, 4>, 4> moves{{
             {"Operator times", "Holding times.", "Operator between cells 1 and 2", "Between cells 1 and 2: times. Total: 5."},
             {"Number 1 of the pool", "Holding 4.", "Your guess, cell 2", "Cell 2: 4. Total: 20."},
             {"Operator plus", "Holding plus.", "Operator between cells 2 and 3", "Between cells 2 and 3: plus. Total: 20."},
             {"Number 2 of the pool", "Holding 2.", "Your guess, cell 3", "Cell 3: 2. Total: 22. !!!Way to go!!!"},
         }};
+        // clang-format on
         for (const auto &[from, holding, to, then] : moves) {
             STEP(p.tabTo(from));
             p.key("space");
@@ -303,18 +319,21 @@ void TestOrca::startWindowsAreRead()
     const QStringList trouble = playAlong(log, [&](Player &p) {
         STEP(p.hearLine("^notification Figurewheel! from .+ Version \\d+\\.\\d+\\.\\d+ "));
         // The splash hands over to the game when its half second is up.
-        QMetaObject::invokeMethod(splash, [&] { splash->Timer1_Timer(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            splash, [&] { splash->Timer1_Timer(); }, Qt::QueuedConnection);
         STEP(p.hear("Figurewheel frame"));
         STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
         QMetaObject::invokeMethod(
-            mains.back().get(), [&] {
+            mains.back().get(),
+            [&] {
                 mains.back()->hide();
                 (new FrmNewUser(createMain))->show();
             },
             Qt::QueuedConnection);
         STEP(p.hear("alert Thanks for Trying Figurewheel!"));
-        STEP(p.hear("Solve the Puzzle! Can you add, subtract, multiply and divide these numbers: 5 1 2 "
-                    "To get this answer: 11 Here's the solution: 5  x  2  +  1  =  11"));
+        STEP(p.hear(
+            "Solve the Puzzle! Can you add, subtract, multiply and divide these numbers: 5 1 2 "
+            "To get this answer: 11 Here's the solution: 5  x  2  +  1  =  11"));
         STEP(p.hear("Click here to solve your own puzzle! push button."));
         p.key("space");
         STEP(p.hear("Figurewheel frame"));

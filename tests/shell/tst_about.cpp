@@ -1,6 +1,6 @@
 #include "shell/FrmAbout.h"
-#include "WindowCleanup.h"
 #include "support/ModalScript.h"
+#include "WindowCleanup.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -46,29 +46,24 @@ Sighting openAndClose(QWidget *owner, CloseBy closeBy)
         auto *ok = box->findChild<QPushButton *>(QStringLiteral("cmdOK"));
         QWidget *keyTarget = box->focusWidget() ? box->focusWidget() : box;
         switch (closeBy) {
-        case CloseBy::Enter:
-            QTest::keyClick(keyTarget, Qt::Key_Return);
-            break;
+        case CloseBy::Enter: QTest::keyClick(keyTarget, Qt::Key_Return); break;
         case CloseBy::KeypadEnter:
             QTest::keyClick(keyTarget, Qt::Key_Enter, Qt::KeypadModifier);
             break;
-        case CloseBy::Escape:
-            QTest::keyClick(keyTarget, Qt::Key_Escape);
-            break;
+        case CloseBy::Escape: QTest::keyClick(keyTarget, Qt::Key_Escape); break;
         case CloseBy::ClickOk:
             if (ok)
                 QTest::mouseClick(ok, Qt::LeftButton);
             break;
-        case CloseBy::Frame:
-            box->close();
-            break;
+        case CloseBy::Frame: box->close(); break;
         }
     };
     // Whatever happens above, the script never leaves the test waiting on an
     // open box; one it has to close counts as not seen.
     ModalScript script({{QStringLiteral("frmAbout"), lookAndClose, 0, true}}, 5000);
     showAboutModal(owner);
-    sighting.seen = script.seen == QStringList{QStringLiteral("frmAbout")} && script.problems.isEmpty();
+    sighting.seen
+        = script.seen == QStringList {QStringLiteral("frmAbout")} && script.problems.isEmpty();
     return sighting;
 }
 

@@ -1,10 +1,10 @@
 #include "shell/FrmAbout.h"
+#include "shell/FrmHelp.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
-#include "shell/FrmHelp.h"
-#include "WindowCleanup.h"
 #include "support/ControlText.h"
 #include "support/TextFits.h"
+#include "WindowCleanup.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -104,11 +104,15 @@ void TestShellLayout::windowFrames_data()
     QTest::addColumn<bool>("minMaxButtons");
     QTest::addColumn<Qt::WindowType>("type");
 
-    QTest::newRow("splash") << "frmSplash" << "" << QSize(497, 318) << true << false << Qt::SplashScreen;
-    QTest::newRow("tutorial") << "frmNewUser" << "Thanks for Trying Figurewheel!" << QSize(502, 369) << false << true
-                              << Qt::Window;
-    QTest::newRow("about") << "frmAbout" << "About Figurewheel" << QSize(391, 246) << true << false << Qt::Dialog;
-    QTest::newRow("help") << "frmHelp" << "How do I play Figurewheel?" << QSize(649, 466) << false << true
+    QTest::newRow("splash") << "frmSplash"
+                            << "" << QSize(497, 318) << true << false << Qt::SplashScreen;
+    QTest::newRow("tutorial") << "frmNewUser"
+                              << "Thanks for Trying Figurewheel!" << QSize(502, 369) << false
+                              << true << Qt::Window;
+    QTest::newRow("about") << "frmAbout"
+                           << "About Figurewheel" << QSize(391, 246) << true << false << Qt::Dialog;
+    QTest::newRow("help") << "frmHelp"
+                          << "How do I play Figurewheel?" << QSize(649, 466) << false << true
                           << Qt::Window;
 }
 
@@ -149,51 +153,59 @@ void TestShellLayout::controls_data()
     QTest::addColumn<QColor>("color");
     QTest::addColumn<Fit>("fit");
 
-    const auto row = [](const char *window, const char *name, QRect rect, const QString &text, int pixelSize,
-                        bool bold, bool italic, const QColor &color, Fit fit = Fit::None) {
-        QTest::addRow("%s %s", window, name) << QString::fromLatin1(window) << QString::fromLatin1(name) << rect
-                                            << text << pixelSize << bold << italic << color << fit;
-    };
+    const auto row
+        = [](const char *window, const char *name, QRect rect, const QString &text, int pixelSize,
+              bool bold, bool italic, const QColor &color, Fit fit = Fit::None) {
+              QTest::addRow("%s %s", window, name)
+                  << QString::fromLatin1(window) << QString::fromLatin1(name) << rect << text
+                  << pixelSize << bold << italic << color << fit;
+          };
     const QString none;
 
     row("frmSplash", "fraMainFrame", {3, -1, 492, 306}, none, kPx8, false, false, kDefault);
     row("frmSplash", "Image2", {16, 88, 184, 145}, none, kPx8, false, false, kDefault);
-    row("frmSplash", "Quillmere", {144, 32, 226, 37}, "Figurewheel!", kPx24, true, true, kDefault, Fit::KeepLeft);
-    row("frmSplash", "lblPlatform", {224, 112, 200, 24}, "from Fig Wheeler", kPx13_8, true, false, kDefault,
-        Fit::KeepRight);
-    row("frmSplash", "lblVersion", {224, 152, 99, 20}, "Version 1.0.0", kPx12, true, false, kDefault,
-        Fit::KeepRight);
-    row("frmSplash", "lblCopyright", {224, 192, 185, 17}, "Copyright 2001 Figurewheel Games", kPx8, false, false,
-        kDefault);
+    row("frmSplash", "Quillmere", {144, 32, 226, 37}, "Figurewheel!", kPx24, true, true, kDefault,
+        Fit::KeepLeft);
+    row("frmSplash", "lblPlatform", {224, 112, 200, 24}, "from Fig Wheeler", kPx13_8, true, false,
+        kDefault, Fit::KeepRight);
+    row("frmSplash", "lblVersion", {224, 152, 99, 20}, "Version 1.0.0", kPx12, true, false,
+        kDefault, Fit::KeepRight);
+    row("frmSplash", "lblCopyright", {224, 192, 185, 17}, "Copyright 2001 Figurewheel Games", kPx8,
+        false, false, kDefault);
 
     row("frmNewUser", "fraMainFrame", {0, 0, 492, 361}, none, kPx8, false, false, kDefault);
-    row("frmNewUser", "Command1", {40, 272, 369, 25}, "Click here to solve your own puzzle!", kPx13_8, true, true,
-        kDefault);
-    row("frmNewUser", "Quillmere", {112, 16, 278, 37}, "Solve the Puzzle!", kPx24, true, true, kDefault,
-        Fit::KeepLeft);
-    row("frmNewUser", "lblVersion", {16, 328, 99, 20}, "Version 1.0.0", kPx12, true, false, kDefault,
-        Fit::KeepRight);
-    row("frmNewUser", "lblCopyright", {296, 336, 185, 17}, "Copyright 2001 Figurewheel Games", kPx8, false, false,
-        kDefault);
-    row("frmNewUser", "Label1", {24, 64, 321, 17}, "Can you add, subtract, multiply and divide these numbers:", kPx8,
+    row("frmNewUser", "Command1", {40, 272, 369, 25}, "Click here to solve your own puzzle!",
+        kPx13_8, true, true, kDefault);
+    row("frmNewUser", "Quillmere", {112, 16, 278, 37}, "Solve the Puzzle!", kPx24, true, true,
+        kDefault, Fit::KeepLeft);
+    row("frmNewUser", "lblVersion", {16, 328, 99, 20}, "Version 1.0.0", kPx12, true, false,
+        kDefault, Fit::KeepRight);
+    row("frmNewUser", "lblCopyright", {296, 336, 185, 17}, "Copyright 2001 Figurewheel Games", kPx8,
         false, false, kDefault);
+    row("frmNewUser", "Label1", {24, 64, 321, 17},
+        "Can you add, subtract, multiply and divide these numbers:", kPx8, false, false, kDefault);
     row("frmNewUser", "Label2", {168, 104, 25, 25}, "5", kPx13_8, true, false, kRed);
     row("frmNewUser", "Label3", {256, 104, 33, 25}, "2", kPx13_8, true, false, kRed);
     row("frmNewUser", "Label4", {208, 104, 33, 25}, "1", kPx13_8, true, false, kRed);
-    row("frmNewUser", "Label5", {24, 136, 281, 17}, "To get this answer:", kPx8, false, false, kDefault);
+    row("frmNewUser", "Label5", {24, 136, 281, 17}, "To get this answer:", kPx8, false, false,
+        kDefault);
     row("frmNewUser", "Label6", {200, 160, 41, 25}, "11", kPx13_8, true, false, kBlue);
-    row("frmNewUser", "Label7", {24, 208, 185, 17}, "Here's the solution:", kPx8, false, false, kDefault);
-    row("frmNewUser", "Label12", {144, 224, 209, 25}, "5  x  2  +  1  =  11", kPx13_8, true, false, kRed);
-    row("frmNewUser", "Label13", {40, 272, 449, 33}, "Now solve your own puzzle!", kPx13_8, true, true, kDarkGrey);
+    row("frmNewUser", "Label7", {24, 208, 185, 17}, "Here's the solution:", kPx8, false, false,
+        kDefault);
+    row("frmNewUser", "Label12", {144, 224, 209, 25}, "5  x  2  +  1  =  11", kPx13_8, true, false,
+        kRed);
+    row("frmNewUser", "Label13", {40, 272, 449, 33}, "Now solve your own puzzle!", kPx13_8, true,
+        true, kDarkGrey);
 
     row("frmAbout", "cmdOK", {283, 200, 98, 23}, "OK", kPx8, false, false, kDefault);
-    row("frmAbout", "Label1", {16, 208, 161, 17}, "comments@figurewheel.example", kPx8, false, false, kDefault);
-    row("frmAbout", "lblDescription", {70, 75, 273, 78}, "Beta version for testing only!", kPx8, false, false,
-        kBlack);
+    row("frmAbout", "Label1", {16, 208, 161, 17}, "comments@figurewheel.example", kPx8, false,
+        false, kDefault);
+    row("frmAbout", "lblDescription", {70, 75, 273, 78}, "Beta version for testing only!", kPx8,
+        false, false, kBlack);
     row("frmAbout", "lblTitle", {70, 16, 273, 32}, "Figurewheel", kPx18, true, false, kBlack);
     row("frmAbout", "lblVersion", {70, 52, 273, 15}, "Version 1.0.0", kPx8, false, false, kDefault);
-    row("frmAbout", "lblDisclaimer", {16, 184, 258, 23}, "Fig Wheeler would love to hear what you think!", kPx8,
-        false, false, kBlack);
+    row("frmAbout", "lblDisclaimer", {16, 184, 258, 23},
+        "Fig Wheeler would love to hear what you think!", kPx8, false, false, kBlack);
 
     row("frmHelp", "Image1", {8, 8, 641, 449}, none, kPx8, false, false, kDefault);
 }
@@ -217,9 +229,7 @@ void TestShellLayout::controls()
 
     const QRect actual = rectInWindow(c);
     switch (fit) {
-    case Fit::None:
-        QCOMPARE(actual, rect);
-        break;
+    case Fit::None: QCOMPARE(actual, rect); break;
     case Fit::KeepLeft:
         QCOMPARE(actual.topLeft(), rect.topLeft());
         QCOMPARE(actual.size(), c->sizeHint());
@@ -234,7 +244,8 @@ void TestShellLayout::controls()
     QCOMPARE(c->font().pixelSize(), pixelSize);
     QCOMPARE(c->font().bold(), bold);
     QCOMPARE(c->font().italic(), italic);
-    const QColor expected = color.isValid() ? color : QApplication::palette().color(QPalette::WindowText);
+    const QColor expected
+        = color.isValid() ? color : QApplication::palette().color(QPalette::WindowText);
     QCOMPARE(c->palette().color(QPalette::WindowText), expected);
 
     // Text must be readable in full, not cut off at the label's edge
@@ -251,14 +262,16 @@ void TestShellLayout::frontToBack_data()
     QTest::addColumn<QStringList>("names");
 
     QTest::newRow("splash") << "frmSplash"
-                            << QStringList{"Image2", "Quillmere", "lblPlatform", "lblVersion", "lblCopyright"};
+                            << QStringList {"Image2", "Quillmere", "lblPlatform", "lblVersion",
+                                   "lblCopyright"};
     QTest::newRow("tutorial") << "frmNewUser"
-                              << QStringList{"Command1", "Quillmere", "lblVersion", "lblCopyright", "Label1",
-                                             "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label12",
-                                             "Label13"};
+                              << QStringList {"Command1", "Quillmere", "lblVersion", "lblCopyright",
+                                     "Label1", "Label2", "Label3", "Label4", "Label5", "Label6",
+                                     "Label7", "Label12", "Label13"};
     QTest::newRow("about") << "frmAbout"
-                           << QStringList{"picIcon", "cmdOK", "Label1", "lblDescription", "lblTitle", "Line1(1)",
-                                          "Line1(0)", "lblVersion", "lblDisclaimer"};
+                           << QStringList {"picIcon", "cmdOK", "Label1", "lblDescription",
+                                  "lblTitle", "Line1(1)", "Line1(0)", "lblVersion",
+                                  "lblDisclaimer"};
 }
 
 // Qt keeps siblings in stacking order, backmost first.
@@ -293,7 +306,7 @@ void TestShellLayout::centredOnScreen()
     QWidget *w = build(window);
     const QPoint offCentre = w->geometry().center() - w->screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2,
-             qPrintable(QStringLiteral("%1,%2 off the middle").arg(offCentre.x()).arg(offCentre.y())));
+        qPrintable(QStringLiteral("%1,%2 off the middle").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void TestShellLayout::etchedSeparator_data()
@@ -339,8 +352,12 @@ void TestShellLayout::stretchedPictures_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("resource");
-    QTest::newRow("splash") << "frmSplash" << "Image2" << ":/pictures/splash.bmp";
-    QTest::newRow("help") << "frmHelp" << "Image1" << ":/pictures/help.bmp";
+    QTest::newRow("splash") << "frmSplash"
+                            << "Image2"
+                            << ":/pictures/splash.bmp";
+    QTest::newRow("help") << "frmHelp"
+                          << "Image1"
+                          << ":/pictures/help.bmp";
 }
 
 void TestShellLayout::stretchedPictures()

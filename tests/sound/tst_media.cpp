@@ -70,7 +70,8 @@ void TestMedia::lookupOrder()
     QFETCH(bool, besideProgram);
     QFETCH(QString, foundIn);
     // A name no installed file can have.
-    const QString name = QStringLiteral("figurewheel-test-%1.wav").arg(QCoreApplication::applicationPid());
+    const QString name
+        = QStringLiteral("figurewheel-test-%1.wav").arg(QCoreApplication::applicationPid());
     const QString work = QDir(m_workDir).absoluteFilePath(name);
     const QString program = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(name);
     if (inWorkDir) {
@@ -94,7 +95,7 @@ void TestMedia::playsFoundFile()
     player.play(QStringLiteral("hound.wav"));
     // A file URL with the full path: a bare name would not load.
     QCOMPARE(player.source(),
-             QUrl::fromLocalFile(QDir(m_workDir).absoluteFilePath(QStringLiteral("hound.wav"))));
+        QUrl::fromLocalFile(QDir(m_workDir).absoluteFilePath(QStringLiteral("hound.wav"))));
     player.play(QStringLiteral("hound.wav"));
     QTest::qWait(300); // let it load and play, or fail quietly without a sound device
 }

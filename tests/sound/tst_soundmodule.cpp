@@ -110,14 +110,16 @@ void TestSoundModule::brokenModulePlaysNothing()
 {
     QFile module(QString::fromLatin1(kSoundModuleFile));
     QVERIFY(module.open(QIODevice::WriteOnly));
-    module.write("\x7f" "ELF but not a library");
+    module.write("\x7f"
+                 "ELF but not a library");
     module.close();
     QFile wave(kSound);
     QVERIFY(wave.open(QIODevice::WriteOnly));
     wave.write(silentWave());
     wave.close();
     ModuleSoundPlayer player({m_workDir->path()});
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Figurewheel: no sound: ")));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^Figurewheel: no sound: ")));
     player.play(kSound);
     player.play(kSound); // tried once only
     QVERIFY(!player.isLoaded());

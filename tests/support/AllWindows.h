@@ -16,13 +16,13 @@
 #include <memory>
 
 // The objectNames of every window of the game.
-inline const QStringList kAllWindows{"frmMain", "frmSplash", "frmNewUser", "frmAbout",
-                                     "frmHelp", "frmHooray", "frmNewRecord", "frmBest"};
+inline const QStringList kAllWindows {"frmMain", "frmSplash", "frmNewUser", "frmAbout", "frmHelp",
+    "frmHooray", "frmNewRecord", "frmBest"};
 
 // A fresh secondary window by name, kept alive by the caller (it is not
 // deleted when closed); nullptr for "frmMain", which the caller owns.
-inline std::unique_ptr<QWidget> makeSecondaryWindow(const QString &name, QWidget *main,
-                                                    fw::SoundPlayer &sound, fw::Records &records)
+inline std::unique_ptr<QWidget> makeSecondaryWindow(
+    const QString &name, QWidget *main, fw::SoundPlayer &sound, fw::Records &records)
 {
     auto noMain = [] { return nullptr; };
     std::unique_ptr<QWidget> window;

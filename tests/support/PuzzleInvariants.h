@@ -18,7 +18,7 @@ Q_DECLARE_METATYPE(fw::Closing)
 // laid-out text).
 inline QString textOf(const fw::Puzzle &p, fw::Control kind, int index = -1)
 {
-    const auto s = fw::shown(p, { kind, index });
+    const auto s = fw::shown(p, {kind, index});
     const std::string *text = s && s->text ? std::get_if<std::string>(&*s->text) : nullptr;
     return text ? QString::fromStdString(*text) : QString();
 }
@@ -26,7 +26,7 @@ inline QString textOf(const fw::Puzzle &p, fw::Control kind, int index = -1)
 // The closing message the puzzle says, shown or not.
 inline std::optional<fw::Closing> closingOf(const fw::Puzzle &p)
 {
-    const auto s = fw::shown(p, { fw::Control::lblDone, -1 });
+    const auto s = fw::shown(p, {fw::Control::lblDone, -1});
     const fw::Closing *closing = s && s->text ? std::get_if<fw::Closing>(&*s->text) : nullptr;
     return closing ? std::optional(*closing) : std::nullopt;
 }
@@ -40,7 +40,7 @@ inline QString cellsOf(
     QString marks;
     for (int i = first; i <= last; ++i) {
         texts << textOf(p, kind, i);
-        marks += fw::shown(p, { kind, i })->visible ? 'x' : '.';
+        marks += fw::shown(p, {kind, i})->visible ? 'x' : '.';
     }
     return visibility ? marks : texts.join('|');
 }
@@ -49,14 +49,10 @@ inline QString cellsOf(
 inline long long stepValue(fw::Operator op, long long total, long long next)
 {
     switch (op) {
-    case fw::Operator::Subtract:
-        return total - next;
-    case fw::Operator::Multiply:
-        return total * next;
-    case fw::Operator::Divide:
-        return total / next; // truncates toward zero
-    default:
-        return total + next;
+    case fw::Operator::Subtract: return total - next;
+    case fw::Operator::Multiply: return total * next;
+    case fw::Operator::Divide: return total / next; // truncates toward zero
+    default: return total + next;
     }
 }
 
@@ -71,8 +67,8 @@ inline std::vector<int> sorted(std::vector<int> values)
 inline QString checkSolution(const fw::Puzzle &p)
 {
     const int n = p.NumCount;
-    if (sorted({ p.Numbers.begin() + 1, p.Numbers.begin() + 1 + n })
-        != sorted({ p.AnswerNums.begin() + 1, p.AnswerNums.begin() + 1 + n }))
+    if (sorted({p.Numbers.begin() + 1, p.Numbers.begin() + 1 + n})
+        != sorted({p.AnswerNums.begin() + 1, p.AnswerNums.begin() + 1 + n}))
         return QStringLiteral("the solution does not use the puzzle's numbers");
     long long value = p.AnswerNums[1];
     for (int k = 2; k <= n; ++k) {

@@ -23,10 +23,13 @@ namespace fwtest {
 // one list, so a test sees their order.
 class MemoryStore final : public fw::SettingsStore {
 public:
-    explicit MemoryStore(QStringList *log = nullptr) : m_log(log) { }
+    explicit MemoryStore(QStringList *log = nullptr)
+        : m_log(log)
+    {
+    }
 
     QString read(const QString &section, const QString &key,
-                 const QString &defaultText = QString()) const override
+        const QString &defaultText = QString()) const override
     {
         return values.value(section + u'/' + key, defaultText);
     }
@@ -69,7 +72,7 @@ inline QByteArray fileBytes(const QString &path)
 // has read among the objects of one process, so the file is copied to a
 // name no object has opened yet and read from there.
 inline QString readFromDisk(const QString &path, const QString &section, const QString &key,
-                            const QString &defaultText = QStringLiteral("<missing>"))
+    const QString &defaultText = QStringLiteral("<missing>"))
 {
     static int serial = 0;
     const QString copy = testDir() + QStringLiteral("/disk-copy-%1.conf").arg(++serial);

@@ -8,7 +8,10 @@
 // repeated exactly.
 class SeededDie final : public fw::Die {
 public:
-    explicit SeededDie(std::uint64_t seed) : m_engine(seed) {}
+    explicit SeededDie(std::uint64_t seed)
+        : m_engine(seed)
+    {
+    }
     std::int16_t RollDie() override
     {
         const auto bits = static_cast<std::uint32_t>(m_engine() >> 40);

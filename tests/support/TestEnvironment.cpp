@@ -22,7 +22,7 @@ struct TestEnvironment {
             const QByteArray runtime = QByteArray(dir) + "/runtime";
             QDir().mkpath(QString::fromLocal8Bit(runtime));
             QFile::setPermissions(QString::fromLocal8Bit(runtime),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             qputenv("XDG_RUNTIME_DIR", runtime);
             m_dir = dir;
         } else {

@@ -22,15 +22,22 @@ inline QString overrun(const QWidget *control)
         const int room = label->wordWrap() ? label->height()
                                            : label->contentsRect().width() - 2 * label->margin();
         if (needed > room)
-            return QStringLiteral("%1 \"%2\" %3 > %4").arg(label->objectName(), text).arg(needed).arg(room);
+            return QStringLiteral("%1 \"%2\" %3 > %4")
+                .arg(label->objectName(), text)
+                .arg(needed)
+                .arg(room);
         return {};
     }
     if (auto *button = qobject_cast<const QAbstractButton *>(control)) {
         const QString text = button->text();
-        const int margin = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 2;
+        const int margin
+            = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 2;
         const int needed = button->fontMetrics().horizontalAdvance(text) + 2 * margin;
         if (!text.isEmpty() && needed > button->width())
-            return QStringLiteral("%1 \"%2\" %3 > %4").arg(button->objectName(), text).arg(needed).arg(button->width());
+            return QStringLiteral("%1 \"%2\" %3 > %4")
+                .arg(button->objectName(), text)
+                .arg(needed)
+                .arg(button->width());
     }
     return {};
 }

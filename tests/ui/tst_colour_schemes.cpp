@@ -9,18 +9,18 @@
 //
 // A text's pixels are found by taking the text away for a moment: what
 // changes is the text, and the picture without it is what lies behind.
+#include "celebration/FrmHooray.h"
 #include "mainwindow/FrmMain.h"
 #include "mainwindow/MainControls.h"
 #include "records/FrmBest.h"
-#include "celebration/FrmHooray.h"
 #include "records/FrmNewRecord.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "sound/SoundPlayer.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmHelp.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
+#include "sound/SoundPlayer.h"
 #include "support/SeededDie.h"
 #include "ui/Colors.h"
 
@@ -69,7 +69,7 @@ QPalette scheme(
     return palette;
 }
 
-const std::map<QString, QPalette> kSchemes{
+const std::map<QString, QPalette> kSchemes {
     // Qt's own dark palette, the one Qt's GTK theme gives under a dark GTK theme.
     {"dark",
         scheme(QColor(240, 240, 240), QColor(50, 50, 50), QColor(36, 36, 36), QColor(48, 140, 198),
@@ -80,7 +80,7 @@ const std::map<QString, QPalette> kSchemes{
 };
 
 // The texts whose colours the design fixes, by window; the main window's are its table's.
-const std::map<QString, QStringList> kDesignedTexts{
+const std::map<QString, QStringList> kDesignedTexts {
     {"frmNewUser", {"Label2", "Label3", "Label4", "Label6", "Label12", "Label13"}},
     {"frmAbout", {"lblDescription", "lblTitle", "lblDisclaimer"}},
     {"frmNewRecord", {"Label1", "Label2"}},
@@ -89,7 +89,7 @@ const std::map<QString, QStringList> kDesignedTexts{
 
 class SilentSound final : public SoundPlayer {
 public:
-    void play(const QString &) override {}
+    void play(const QString &) override { }
 };
 
 // A widget's texts (a menu bar's entries'), replaced by `texts` if given.
@@ -99,7 +99,7 @@ QStringList texts(QWidget *widget, const QStringList *replace = nullptr)
         const QString old = get();
         if (replace)
             set(replace->value(0));
-        return QStringList{old};
+        return QStringList {old};
     };
     if (auto *w = qobject_cast<QLabel *>(widget))
         return swap([w] { return w->text(); }, [w](const QString &t) { w->setText(t); });
@@ -130,16 +130,15 @@ struct Reading {
 Reading read(QWidget *window, QWidget *widget)
 {
     const QRect place(widget->mapTo(window, QPoint()), widget->size());
-    const auto grab = [&] {
-        return window->grab(place).toImage().convertToFormat(QImage::Format_ARGB32);
-    };
+    const auto grab
+        = [&] { return window->grab(place).toImage().convertToFormat(QImage::Format_ARGB32); };
     const QImage shown = grab();
     const QStringList none;
     const QStringList old = texts(widget, &none);
     const QImage bare = grab();
     texts(widget, &old);
     const QImage clear(shown.size(), QImage::Format_ARGB32);
-    Reading r{clear, clear};
+    Reading r {clear, clear};
     r.ink.fill(Qt::transparent);
     r.behind.fill(Qt::transparent);
     for (int y = 0; y < shown.height(); ++y)
@@ -216,7 +215,7 @@ Readings TestColourSchemes::readWindow(const QString &name, const QPalette &pale
     QApplication::setPalette(palette);
     SeededDie die(19);
     IniSettingsStore store;
-    Records records{.gBestTime = 42, .gBestPlayer = QStringLiteral("Somebody Quick")};
+    Records records {.gBestTime = 42, .gBestPlayer = QStringLiteral("Somebody Quick")};
     SilentSound sound;
     const auto noMain = [] { return nullptr; };
     std::unique_ptr<QWidget> window;
@@ -266,7 +265,7 @@ void TestColourSchemes::everyTextReads_data()
 {
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("window");
-    QStringList names{"desktop"};
+    QStringList names {"desktop"};
     if (!m_desktopTheme)
         names = {"dark", "high contrast", "high contrast light"};
     for (const QString &scheme : names)

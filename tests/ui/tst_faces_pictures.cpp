@@ -5,8 +5,8 @@
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QLabel>
-#include <QTextLayout>
 #include <QResource>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace fw;
@@ -73,8 +73,8 @@ void TestFacesPictures::overrunningLabelIsNarrowed()
     parent.setFont(ui::defaultFont());
     auto *label = static_cast<QLabel *>(ui::buildControl(
         &parent, {.twips = {0, 0, 900, 300}, .text = "A rather long line of text"}));
-    auto *hidden = static_cast<QLabel *>(ui::buildControl(
-        &parent, {.twips = {0, 900, 900, 300}, .text = "A rather long line of text", .hidden = true}));
+    auto *hidden = static_cast<QLabel *>(ui::buildControl(&parent,
+        {.twips = {0, 900, 900, 300}, .text = "A rather long line of text", .hidden = true}));
     parent.show();
     QVERIFY(label->font().stretch() > 0);
     QVERIFY(label->font().stretch() < 100);
@@ -119,9 +119,10 @@ void TestFacesPictures::otherSizesAreScaledTheSameWay()
     QVERIFY(!QResource(ui::prescaledResource(resource, QSize(200, 100))).isValid());
     const QPixmap shown = ui::scaledPicture(resource, QSize(100, 50), 2.0);
     QCOMPARE(shown.devicePixelRatio(), 2.0);
-    const QImage expected = QImage(resource)
-                                .convertToFormat(QImage::Format_RGB32)
-                                .scaled(QSize(200, 100), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage expected
+        = QImage(resource)
+              .convertToFormat(QImage::Format_RGB32)
+              .scaled(QSize(200, 100), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage pixels = shown.toImage().convertToFormat(QImage::Format_RGB32);
     pixels.setDevicePixelRatio(1.0);
     QCOMPARE(pixels, expected);
@@ -135,9 +136,10 @@ void TestFacesPictures::missingPictureIsNull()
 void TestFacesPictures::builtPictureShowsAtItsSize()
 {
     QWidget parent;
-    auto *picture = static_cast<QLabel *>(ui::buildControl(
-        &parent, {.kind = ui::ControlKind::Picture, .twips = {0, 0, 9612, 7212},
-                  .resource = ":/pictures/background.bmp"}));
+    auto *picture = static_cast<QLabel *>(ui::buildControl(&parent,
+        {.kind = ui::ControlKind::Picture,
+            .twips = {0, 0, 9612, 7212},
+            .resource = ":/pictures/background.bmp"}));
     QVERIFY(picture->hasScaledContents());
     QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
 }

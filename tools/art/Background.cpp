@@ -28,11 +28,13 @@ struct Swirl {
     double turn; // +1 clockwise on screen, -1 the other way
 };
 
+// clang-format off
 const Swirl kSwirls[] = {
     {QPointF(112, 104), 74, 1},
     {QPointF(300, 38), 56, -1},
     {QPointF(448, 84), 50, 1},
 };
+// clang-format on
 const QPointF kMoon(546, 138);
 constexpr double kMoonRadius = 17;
 
@@ -56,7 +58,8 @@ double calm(double y)
 QColor skyColour(QPointF p)
 {
     const double t = p.y() / kHorizon;
-    QColor c = mix(QColor(120, 168, 78), QColor(246, 232, 150), std::pow(smooth(-0.1, 1.0, t), 0.8));
+    QColor c
+        = mix(QColor(120, 168, 78), QColor(246, 232, 150), std::pow(smooth(-0.1, 1.0, t), 0.8));
     // Broad drifting bands of yellow-green.
     const double band = 0.5 + 0.5 * std::sin(p.x() / 64 + p.y() / 30 + 1.8 * std::sin(p.x() / 140));
     c = mix(c, QColor(214, 214, 96), 0.3 * band * (1 - calm(p.y()) * 0.7));
@@ -106,8 +109,10 @@ QImage reference()
     QPainter painter(&ref);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath land(QPointF(330, kHorizon));
-    land.cubicTo(QPointF(380, kHorizon - 4), QPointF(420, kHorizon - 11), QPointF(470, kHorizon - 10));
-    land.cubicTo(QPointF(520, kHorizon - 9), QPointF(560, kHorizon - 14), QPointF(kWidth + 2, kHorizon - 12));
+    land.cubicTo(
+        QPointF(380, kHorizon - 4), QPointF(420, kHorizon - 11), QPointF(470, kHorizon - 10));
+    land.cubicTo(QPointF(520, kHorizon - 9), QPointF(560, kHorizon - 14),
+        QPointF(kWidth + 2, kHorizon - 12));
     land.lineTo(QPointF(kWidth + 2, kHorizon + 1));
     land.lineTo(QPointF(330, kHorizon + 1));
     painter.fillPath(land, QColor(70, 96, 130));

@@ -40,12 +40,15 @@ QColor sample(const QImage &reference, QPointF at)
 
 QColor mix(const QColor &a, const QColor &b, double t)
 {
-    auto m = [t](int x, int y) { return std::clamp(static_cast<int>(std::lround(x + (y - x) * t)), 0, 255); };
-    return QColor(m(a.red(), b.red()), m(a.green(), b.green()), m(a.blue(), b.blue()), m(a.alpha(), b.alpha()));
+    auto m = [t](int x, int y) {
+        return std::clamp(static_cast<int>(std::lround(x + (y - x) * t)), 0, 255);
+    };
+    return QColor(m(a.red(), b.red()), m(a.green(), b.green()), m(a.blue(), b.blue()),
+        m(a.alpha(), b.alpha()));
 }
 
-void paintStrokes(QImage &canvas, const QImage &reference, const FlowField &flow, const StrokePass &pass,
-                  Rng &rng, const Region &where)
+void paintStrokes(QImage &canvas, const QImage &reference, const FlowField &flow,
+    const StrokePass &pass, Rng &rng, const Region &where)
 {
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -105,7 +108,8 @@ void addCanvasTexture(QImage &image, double strength, Rng &rng)
             const double weave = ((x % 4 < 2) != (y % 4 < 2) ? 1.0 : -1.0) * 0.5;
             const double grain = rng.gauss() * 0.6;
             const double d = (weave + grain) * strength;
-            auto level = [d](int v) { return std::clamp(static_cast<int>(std::lround(v + d)), 0, 255); };
+            auto level
+                = [d](int v) { return std::clamp(static_cast<int>(std::lround(v + d)), 0, 255); };
             const QRgb c = line[x];
             line[x] = qRgb(level(qRed(c)), level(qGreen(c)), level(qBlue(c)));
         }

@@ -24,13 +24,13 @@ struct StrokePass {
     double minLength = 6, maxLength = 18;
     double minWidth = 2, maxWidth = 4;
     double opacity = 0.85;
-    double jitter = 0.06;       // random change of lightness and hue, 0..1
-    double edgeTolerance = 60;  // a stroke ends where the reference changes colour by more
-    bool highlight = true;      // a thin lighter ridge along each stroke, like thick paint
+    double jitter = 0.06;      // random change of lightness and hue, 0..1
+    double edgeTolerance = 60; // a stroke ends where the reference changes colour by more
+    bool highlight = true;     // a thin lighter ridge along each stroke, like thick paint
 };
 
-void paintStrokes(QImage &canvas, const QImage &reference, const FlowField &flow, const StrokePass &pass,
-                  Rng &rng, const Region &where = {});
+void paintStrokes(QImage &canvas, const QImage &reference, const FlowField &flow,
+    const StrokePass &pass, Rng &rng, const Region &where = {});
 
 // A faint canvas weave and grain over the whole picture.
 void addCanvasTexture(QImage &image, double strength, Rng &rng);

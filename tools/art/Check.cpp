@@ -35,7 +35,9 @@ qint64 le32(const QByteArray &b, int at)
 // Collects the failures of one file.
 class FileCheck {
 public:
-    FileCheck(const QString &root, const QString &relative) : name_(relative), path_(QDir(root).filePath(relative))
+    FileCheck(const QString &root, const QString &relative)
+        : name_(relative)
+        , path_(QDir(root).filePath(relative))
     {
         QFile file(path_);
         if (file.open(QIODevice::ReadOnly))
@@ -58,14 +60,16 @@ public:
     QImage read(const QByteArray &format, QSize size)
     {
         QImageReader reader(path_);
-        expect(reader.format() == format, QString("read as '%1', not '%2'").arg(reader.format(), format));
+        expect(reader.format() == format,
+            QString("read as '%1', not '%2'").arg(reader.format(), format));
         const QImage image = reader.read();
         expect(!image.isNull(), "Qt cannot read it: " + reader.errorString());
-        expect(image.size() == size, QString("is %1 x %2, not %3 x %4")
-                                         .arg(image.width())
-                                         .arg(image.height())
-                                         .arg(size.width())
-                                         .arg(size.height()));
+        expect(image.size() == size,
+            QString("is %1 x %2, not %3 x %4")
+                .arg(image.width())
+                .arg(image.height())
+                .arg(size.width())
+                .arg(size.height()));
         return image;
     }
 
@@ -126,7 +130,7 @@ bool checkBmp(const QString &root, const QString &name, QSize size, int bits, qi
         const QImage image = c.read("bmp", size);
         if (bits == 8)
             c.expect(image.format() == QImage::Format_Indexed8 && image.colorCount() == 256,
-                     "does not read back as 256 palette colours");
+                "does not read back as 256 palette colours");
     }
     return c.finish();
 }
@@ -136,7 +140,8 @@ bool checkSunrise(const QString &root)
     FileCheck c(root, "ui/pictures/hooray.gif");
     if (c.opened()) {
         c.expect(c.bytes().startsWith("GIF87a"), "is not GIF87a");
-        c.expect((static_cast<uchar>(c.bytes()[10]) & 0x87) == 0x87, "has no global table of 256 colours");
+        c.expect((static_cast<uchar>(c.bytes()[10]) & 0x87) == 0x87,
+            "has no global table of 256 colours");
         QImageReader reader(c.path());
         c.expect(reader.imageCount() == 1, "does not hold exactly one frame");
         c.read("gif", QSize(229, 171));
@@ -153,21 +158,25 @@ bool checkDancers(const QString &root)
         QMovie movie(c.path());
         c.expect(movie.isValid(), "QMovie cannot play it");
         c.expect(movie.frameCount() >= 8 && movie.frameCount() <= 12,
-                 QString("has %1 frames, not 8 to 12").arg(movie.frameCount()));
-        c.expect(movie.loopCount() == -1, QString("loops %1 times, not forever").arg(movie.loopCount()));
+            QString("has %1 frames, not 8 to 12").arg(movie.frameCount()));
+        c.expect(
+            movie.loopCount() == -1, QString("loops %1 times, not forever").arg(movie.loopCount()));
         // The frames and their delays as the decoder gives them (QMovie's own
         // delay subtracts the time it took to decode, so it varies).
         QImageReader reader(c.path());
         int frames = 0;
         for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read(), ++frames) {
-            c.expect(frame.size() == QSize(120, 64), QString("frame %1 is not 120 x 64").arg(frames));
-            c.expect(reader.nextImageDelay() == 100, QString("frame %1 does not last 100 ms").arg(frames));
+            c.expect(
+                frame.size() == QSize(120, 64), QString("frame %1 is not 120 x 64").arg(frames));
+            c.expect(reader.nextImageDelay() == 100,
+                QString("frame %1 does not last 100 ms").arg(frames));
             int clear = 0;
             for (int y = 0; y < frame.height(); ++y)
                 for (int x = 0; x < frame.width(); ++x)
                     clear += qAlpha(frame.pixel(x, y)) == 0 ? 1 : 0;
-            c.expect(clear > frame.width() * frame.height() / 2 && clear < frame.width() * frame.height(),
-                     QString("frame %1 is not mostly see-through with something drawn").arg(frames));
+            c.expect(clear > frame.width() * frame.height() / 2
+                    && clear < frame.width() * frame.height(),
+                QString("frame %1 is not mostly see-through with something drawn").arg(frames));
         }
         c.expect(frames == movie.frameCount(), "its frames cannot all be read");
     }
@@ -181,14 +190,16 @@ bool checkSound(const QString &root)
         const QByteArray &b = c.bytes();
         c.expect(b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt ", "is not a RIFF WAVE file");
         c.expect(le16(b, 20) == 1 && le16(b, 22) == 1 && le32(b, 24) == 22050 && le16(b, 34) == 16,
-                 "is not 16-bit PCM mono at 22050 Hz");
+            "is not 16-bit PCM mono at 22050 Hz");
         c.expect(b.mid(36, 4) == "data" && le32(b, 40) == b.size() - 44, "has a wrong data chunk");
         const qint64 count = (b.size() - 44) / 2;
         const double seconds = static_cast<double>(count) / 22050;
         c.expect(seconds >= 1 && seconds <= 2, QString("lasts %1 s, not 1 to 2 s").arg(seconds));
         int peak = 0;
         for (qint64 i = 0; i < count; ++i)
-            peak = std::max(peak, std::abs(static_cast<int>(static_cast<qint16>(le16(b, static_cast<int>(44 + 2 * i))))));
+            peak = std::max(peak,
+                std::abs(
+                    static_cast<int>(static_cast<qint16>(le16(b, static_cast<int>(44 + 2 * i))))));
         const int first = static_cast<qint16>(le16(b, 44));
         const int last = static_cast<qint16>(le16(b, static_cast<int>(b.size() - 2)));
         c.expect(peak > 3000 && peak < 29000, QString("peaks at %1, not a gentle level").arg(peak));
@@ -211,17 +222,21 @@ bool checkGifEncoder()
         image.setColorTable(table);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                image.setPixel(x, y, static_cast<uint>(y < 40 ? rng.next() % colours : (x / 7) % colours));
-        const QByteArray bytes = colours == 256 ? encodeGif87(image) : encodeGifAnimation({image, image}, 10, 0);
+                image.setPixel(
+                    x, y, static_cast<uint>(y < 40 ? rng.next() % colours : (x / 7) % colours));
+        const QByteArray bytes
+            = colours == 256 ? encodeGif87(image) : encodeGifAnimation({image, image}, 10, 0);
         QBuffer buffer;
         buffer.setData(bytes);
-        const QImage back = QImageReader(&buffer, "gif").read().convertToFormat(QImage::Format_RGB32);
+        const QImage back
+            = QImageReader(&buffer, "gif").read().convertToFormat(QImage::Format_RGB32);
         bool same = back.size() == image.size();
         for (int y = 0; same && y < image.height(); ++y)
             for (int x = 0; same && x < image.width(); ++x)
-                same = (back.pixel(x, y) & 0xFFFFFF) == (image.pixel(x, y) & 0xFFFFFF) ||
-                       (colours != 256 && image.pixelIndex(x, y) == 0);
-        out() << (same ? "ok      " : "FAILED  ") << "GIF encoder round trip, " << colours << " colours" << Qt::endl;
+                same = (back.pixel(x, y) & 0xFFFFFF) == (image.pixel(x, y) & 0xFFFFFF)
+                    || (colours != 256 && image.pixelIndex(x, y) == 0);
+        out() << (same ? "ok      " : "FAILED  ") << "GIF encoder round trip, " << colours
+              << " colours" << Qt::endl;
         ok &= same;
     }
     return ok;

@@ -28,10 +28,10 @@ struct Look {
 // Angles in degrees, 0 pointing straight down, positive swinging to the
 // figure's right (the picture's left is negative x).
 struct Pose {
-    double hop;            // lift off the ground
-    double sway;           // sideways shift of the hips
-    double lean;           // tilt of the body
-    double armL, elbowL;   // upper arm and forearm of the left arm
+    double hop;          // lift off the ground
+    double sway;         // sideways shift of the hips
+    double lean;         // tilt of the body
+    double armL, elbowL; // upper arm and forearm of the left arm
     double armR, elbowR;
     double legL, kneeL;
     double legR, kneeR;
@@ -130,11 +130,13 @@ void drawDancer(QPainter &p, double x, const Look &look, const Pose &pose)
 
 QList<QImage> drawDancers()
 {
+    // clang-format off
     const Look looks[3] = {
         {QColor(232, 44, 52), QColor(40, 70, 190), QColor(250, 208, 170), QColor(120, 60, 24), false},
         {QColor(255, 206, 30), QColor(250, 208, 170), QColor(196, 132, 86), QColor(40, 26, 20), true},
         {QColor(40, 150, 240), QColor(250, 130, 30), QColor(236, 186, 140), QColor(230, 170, 40), false},
     };
+    // clang-format on
     QList<QImage> frames;
     for (int f = 0; f < kFrames; ++f) {
         const double t = 2 * std::numbers::pi * f / kFrames;
@@ -146,21 +148,22 @@ QList<QImage> drawDancers()
         // Left: jumps with both arms waving overhead.
         const double s0 = std::sin(t);
         drawDancer(p, 21, looks[0],
-                   {5 * std::abs(std::sin(t)), 1.5 * s0, 4 * s0, 150 + 25 * s0, 25 * s0, -150 + 25 * s0, 25 * s0,
-                    25 * std::abs(s0), -15 * std::abs(s0), -25 * std::abs(s0), 15 * std::abs(s0)});
+            {5 * std::abs(std::sin(t)), 1.5 * s0, 4 * s0, 150 + 25 * s0, 25 * s0, -150 + 25 * s0,
+                25 * s0, 25 * std::abs(s0), -15 * std::abs(s0), -25 * std::abs(s0),
+                15 * std::abs(s0)});
         // Middle: a twist, arms bent, hips and knees swinging.
         const double s1 = std::sin(t + 1.2);
         const double c1 = std::cos(t + 1.2);
         drawDancer(p, 60, looks[1],
-                   {1.5 + 1.5 * c1, 3.5 * s1, -6 * s1, 70 + 30 * s1, 80, -70 + 30 * s1, -80, 18 * s1 + 10, -20,
-                    18 * s1 - 10, 20});
+            {1.5 + 1.5 * c1, 3.5 * s1, -6 * s1, 70 + 30 * s1, 80, -70 + 30 * s1, -80, 18 * s1 + 10,
+                -20, 18 * s1 - 10, 20});
         // Right: points up and down, stepping side to side.
         const double s2 = std::sin(t + 2.4);
         const double step = s2 > 0 ? s2 : 0;
         const double other = s2 < 0 ? -s2 : 0;
         drawDancer(p, 99, looks[2],
-                   {2.5 * std::abs(std::cos(t + 2.4)), 2.5 * s2, 5 * s2, 100 - 60 * s2, 20, -160 + 40 * s2, 0,
-                    35 * step + 6, -40 * step, -35 * other - 6, 40 * other});
+            {2.5 * std::abs(std::cos(t + 2.4)), 2.5 * s2, 5 * s2, 100 - 60 * s2, 20, -160 + 40 * s2,
+                0, 35 * step + 6, -40 * step, -35 * other - 6, 40 * other});
         p.end();
         frames.append(frame);
     }

@@ -165,7 +165,8 @@ QByteArray gifImageData(const QImage &indexed, int minCodeSize)
                 current = pixel;
                 continue;
             }
-            const std::uint32_t key = static_cast<std::uint32_t>(current) << 8 | static_cast<std::uint32_t>(pixel);
+            const std::uint32_t key
+                = static_cast<std::uint32_t>(current) << 8 | static_cast<std::uint32_t>(pixel);
             const auto found = dictionary.find(key);
             if (found != dictionary.end()) {
                 current = found->second;
@@ -201,9 +202,10 @@ QByteArray encodeGif87(const QImage &indexed)
     put16(out, indexed.width());
     put16(out, indexed.height());
     const int bits = 8;
-    out.append(static_cast<char>(0x80 | (bits - 1) << 4 | (bits - 1))); // global table, 8-bit colour
-    out.append('\0');                                                  // background index
-    out.append('\0');                                                  // square pixels
+    out.append(
+        static_cast<char>(0x80 | (bits - 1) << 4 | (bits - 1))); // global table, 8-bit colour
+    out.append('\0');                                            // background index
+    out.append('\0');                                            // square pixels
     putColourTable(out, indexed.colorTable(), bits);
     putImageDescriptor(out, indexed);
     out.append(gifImageData(indexed, 8));

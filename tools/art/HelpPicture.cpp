@@ -30,10 +30,10 @@ QFont calloutFont()
 
 struct Callout {
     QString text;
-    QPointF tip;     // where the arrow points, on the canvas
-    QRectF bubble;   // sized to the text by layoutBubble
-    QPointF tail;    // where the arrow leaves the bubble
-    QPointF bend;    // the arrow's control point
+    QPointF tip;   // where the arrow points, on the canvas
+    QRectF bubble; // sized to the text by layoutBubble
+    QPointF tail;  // where the arrow leaves the bubble
+    QPointF bend;  // the arrow's control point
 };
 
 // Sizes a bubble of the given width to its text, then places it with the
@@ -41,7 +41,8 @@ struct Callout {
 QRectF layoutBubble(const QString &text, double width, QPointF topLeft)
 {
     const QFontMetricsF metrics(calloutFont());
-    const QRectF textBox = metrics.boundingRect(QRectF(0, 0, width - 28, 1000), Qt::TextWordWrap | Qt::AlignCenter, text);
+    const QRectF textBox = metrics.boundingRect(
+        QRectF(0, 0, width - 28, 1000), Qt::TextWordWrap | Qt::AlignCenter, text);
     QRectF box(topLeft, QSizeF(width, textBox.height() + 22));
     box.moveLeft(std::clamp(box.left(), 6.0, kHelpWidth - 6.0 - box.width()));
     box.moveTop(std::clamp(box.top(), 6.0, kHelpHeight - 10.0 - box.height()));
@@ -130,24 +131,26 @@ QImage composeHelpPicture(const QImage &screenshot, const HelpAnchors &anchors)
 
     const auto onCanvas = [&](QPointF at) { return kShotOrigin + at * scale; };
 
-    Callout count{"How many numbers do you want?", onCanvas(anchors.countButtons), {}, {}, {}};
-    count.bubble = layoutBubble(count.text, 380, QPointF(count.tip.x() - 70, kShotOrigin.y() - 112));
+    Callout count {"How many numbers do you want?", onCanvas(anchors.countButtons), {}, {}, {}};
+    count.bubble
+        = layoutBubble(count.text, 380, QPointF(count.tip.x() - 70, kShotOrigin.y() - 112));
     count.tail = QPointF(count.bubble.left() + 120, count.bubble.bottom());
     count.bend = QPointF(count.tail.x(), (count.tail.y() + count.tip.y()) / 2);
 
-    Callout row{"Drag numbers and operators here until your guess matches the target box!",
-                onCanvas(anchors.playerRow), {}, {}, {}};
+    Callout row {"Drag numbers and operators here until your guess matches the target box!",
+        onCanvas(anchors.playerRow), {}, {}, {}};
     row.bubble = layoutBubble(row.text, 390, QPointF(row.tip.x() - 250, row.tip.y() - 96));
     // From the bubble's right end, bending over to the row.
     row.tail = QPointF(row.bubble.right(), row.bubble.center().y());
     row.bend = QPointF(row.tip.x() + 10, row.tail.y());
 
-    Callout answer{"Click here to see the answer", onCanvas(anchors.answer), {}, {}, {}};
-    answer.bubble = layoutBubble(answer.text, 150, QPointF(kShotOrigin.x() - 162, answer.tip.y() - 120));
+    Callout answer {"Click here to see the answer", onCanvas(anchors.answer), {}, {}, {}};
+    answer.bubble
+        = layoutBubble(answer.text, 150, QPointF(kShotOrigin.x() - 162, answer.tip.y() - 120));
     answer.tail = QPointF(answer.bubble.center().x() + 10, answer.bubble.bottom());
     answer.bend = QPointF(answer.tail.x() + 6, answer.tip.y() - 4);
 
-    Callout hint{"Click here for a hint", onCanvas(anchors.hint), {}, {}, {}};
+    Callout hint {"Click here for a hint", onCanvas(anchors.hint), {}, {}, {}};
     hint.bubble = layoutBubble(hint.text, 210, QPointF(kShotOrigin.x() - 150, hint.tip.y() + 58));
     hint.tail = QPointF(hint.bubble.left() + 60, hint.bubble.top());
     hint.bend = QPointF(hint.tail.x(), hint.tip.y() + 8);
@@ -170,7 +173,9 @@ QImage drawStandInScreenshot(const QImage &background)
     QPainter p(&shot);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const auto at = [](double l, double t, double w, double h) { return QRectF(l / 15, t / 15 + kMenu, w / 15, h / 15); };
+    const auto at = [](double l, double t, double w, double h) {
+        return QRectF(l / 15, t / 15 + kMenu, w / 15, h / 15);
+    };
     const auto font = [](double points, bool bold, bool italic = false) {
         QFont f("DejaVu Sans");
         f.setPixelSize(static_cast<int>(std::lround(points * 4 / 3)));
@@ -194,7 +199,8 @@ QImage drawStandInScreenshot(const QImage &background)
         p.setFont(f);
         p.drawText(r, Qt::AlignCenter, text);
     };
-    const auto label = [&](QRectF r, QColor ink, const QFont &f, const QString &text, int align = Qt::AlignLeft) {
+    const auto label = [&](QRectF r, QColor ink, const QFont &f, const QString &text,
+                           int align = Qt::AlignLeft) {
         p.setPen(ink);
         p.setFont(f);
         p.drawText(r, align | Qt::AlignTop, text);
@@ -202,11 +208,12 @@ QImage drawStandInScreenshot(const QImage &background)
 
     p.fillRect(QRect(0, 0, 634, kMenu), QColor(240, 240, 240));
     label(QRectF(8, 4, 600, 20), Qt::black, font(9, false),
-          "Who's the Best?      How Do I Play?      Who Wrote Figurewheel?");
+        "Who's the Best?      How Do I Play?      Who Wrote Figurewheel?");
     p.drawImage(QRectF(0, kMenu, 641, 481), background);
     p.fillRect(at(0, 0, 9504, 504), QColor(236, 236, 236));
     for (int n = 2; n <= 6; ++n)
-        button(at(120 + (n - 2) * 480, 0, 492, 372), QString::number(n), font(n == 4 ? 14 : 10, false));
+        button(at(120 + (n - 2) * 480, 0, 492, 372), QString::number(n),
+            font(n == 4 ? 14 : 10, false));
     button(at(240, 720, 1095, 495), "New Game", font(8, false));
     box(at(240, 1200, 1095, 675), Qt::white, Qt::red, font(24, false), "17");
     label(at(3360, 600, 2652, 372), Qt::red, font(12, true), "Combine these");
@@ -215,7 +222,8 @@ QImage drawStandInScreenshot(const QImage &background)
     const QColor poolColours[] = {Qt::yellow, Qt::green, Qt::cyan, Qt::cyan};
     const char *poolTexts[] = {"", "", "3", "4"};
     for (int i = 0; i < 4; ++i)
-        box(at(pool[i][0], pool[i][1], 375, 495), poolColours[i], Qt::black, font(18, true), poolTexts[i]);
+        box(at(pool[i][0], pool[i][1], 375, 495), poolColours[i], Qt::black, font(18, true),
+            poolTexts[i]);
     const int ops[][2] = {{6000, 1200}, {6360, 1200}, {6000, 1560}, {6360, 1560}};
     const char *opTexts[] = {"+", "X", "--", " /"};
     for (int i = 0; i < 4; ++i)
@@ -229,7 +237,8 @@ QImage drawStandInScreenshot(const QImage &background)
     const int cells[] = {1800, 2880, 4080, 5184};
     const char *cellTexts[] = {"5", "", "", ""};
     for (int i = 0; i < 4; ++i)
-        box(at(cells[i], 3480, 375, 495), Qt::blue, QColor(255, 255, 128), font(18, true), cellTexts[i]);
+        box(at(cells[i], 3480, 375, 495), Qt::blue, QColor(255, 255, 128), font(18, true),
+            cellTexts[i]);
     const int gaps[] = {2400, 3480, 4680};
     for (int i = 0; i < 3; ++i)
         box(at(gaps[i], 3600, 315, 345), Qt::red, Qt::black, font(12, true), i == 0 ? "X" : "");

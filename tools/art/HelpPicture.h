@@ -13,10 +13,10 @@ inline constexpr int kHelpHeight = 676;
 // Where each callout points, in the screenshot's own pixels. The defaults fit
 // a 634 x 467 shot of the main window.
 struct HelpAnchors {
-    QPointF countButtons{40, 35};
-    QPointF playerRow{300, 245};
-    QPointF answer{50, 335};
-    QPointF hint{50, 367};
+    QPointF countButtons {40, 35};
+    QPointF playerRow {300, 245};
+    QPointF answer {50, 335};
+    QPointF hint {50, 367};
 };
 
 QImage composeHelpPicture(const QImage &screenshot, const HelpAnchors &anchors);

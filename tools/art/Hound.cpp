@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <iterator>
+#include <numbers>
 
 // The celebration sound, about 1.8 seconds: two eager yips, a long cheerful
 // "arooo" that rises, wavers and falls, then a bright four-note fanfare.
@@ -32,7 +32,10 @@ double envelope(double t, double start, double end, double attack, double releas
 // A voice with a given harmonic recipe, its pitch read each sample.
 class Voice {
 public:
-    explicit Voice(std::vector<double> harmonics) : harmonics_(std::move(harmonics)) {}
+    explicit Voice(std::vector<double> harmonics)
+        : harmonics_(std::move(harmonics))
+    {
+    }
 
     double next(double frequency)
     {
@@ -58,15 +61,16 @@ std::vector<std::int16_t> synthesizeHound()
 
     // The hound's voice: strong low harmonics, like an open "oo".
     // Each sounding event has voices of its own, so each keeps its phase.
-    const std::vector<double> yipRecipe{1.0, 0.55, 0.3, 0.12};
+    const std::vector<double> yipRecipe {1.0, 0.55, 0.3, 0.12};
     Voice yips[2] = {Voice(yipRecipe), Voice(yipRecipe)};
     Voice howl({1.0, 0.62, 0.38, 0.22, 0.12, 0.06});
     // The fanfare: brassy, with a bell-like second voice an octave up.
-    const double notes[][3] = {{1.00, 1.11, 523.25}, {1.10, 1.21, 659.26}, {1.20, 1.31, 783.99}, {1.30, 1.84, 1046.5}};
+    const double notes[][3]
+        = {{1.00, 1.11, 523.25}, {1.10, 1.21, 659.26}, {1.20, 1.31, 783.99}, {1.30, 1.84, 1046.5}};
     std::vector<Voice> horns, bells;
     for (std::size_t n = 0; n < std::size(notes); ++n) {
-        horns.emplace_back(std::vector<double>{1.0, 0.7, 0.5, 0.34, 0.2, 0.1});
-        bells.emplace_back(std::vector<double>{1.0, 0.0, 0.25});
+        horns.emplace_back(std::vector<double> {1.0, 0.7, 0.5, 0.34, 0.2, 0.1});
+        bells.emplace_back(std::vector<double> {1.0, 0.0, 0.25});
     }
 
     for (int i = 0; i < count; ++i) {
@@ -88,7 +92,8 @@ std::vector<std::int16_t> synthesizeHound()
             const double e = envelope(t, start, end, 0.08, 0.18);
             const double rise = smoothstep(start, start + 0.22, t);
             const double fall = smoothstep(0.72, end, t);
-            const double vibrato = 1 + 0.035 * std::sin(kTwoPi * 6.2 * (t - start)) * smoothstep(0.4, 0.55, t);
+            const double vibrato
+                = 1 + 0.035 * std::sin(kTwoPi * 6.2 * (t - start)) * smoothstep(0.4, 0.55, t);
             const double f = (330 + 230 * rise - 170 * fall) * vibrato;
             v += 0.5 * e * howl.next(f);
         }
@@ -119,7 +124,8 @@ std::vector<std::int16_t> synthesizeHound()
     const double gain = 0.45 * 32767 / peak;
     for (int i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / kRate;
-        const double fade = smoothstep(0, 0.005, t) * (1 - smoothstep(duration - 0.02, duration, t));
+        const double fade
+            = smoothstep(0, 0.005, t) * (1 - smoothstep(duration - 0.02, duration, t));
         samples[i] = static_cast<std::int16_t>(std::lround(mix[i] * gain * fade));
     }
     return samples;

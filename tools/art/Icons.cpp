@@ -59,18 +59,20 @@ const QColor kOutline(30, 24, 40);
 const QColor kStickDark(70, 42, 20);
 const QColor kStickLight(176, 118, 62);
 const QColor kPin(250, 250, 240);
+// clang-format off
 const QColor kBlades[4][2] = {
     {QColor(255, 92, 80), QColor(206, 24, 30)},
     {QColor(255, 236, 110), QColor(240, 170, 0)},
     {QColor(110, 226, 110), QColor(24, 150, 52)},
     {QColor(110, 170, 255), QColor(30, 80, 210)},
 };
+// clang-format on
 
 } // namespace
 
 QList<QRgb> aboutIconColours()
 {
-    QList<QRgb> colours{kOutline.rgb(), kStickDark.rgb(), kStickLight.rgb(), kPin.rgb()};
+    QList<QRgb> colours {kOutline.rgb(), kStickDark.rgb(), kStickLight.rgb(), kPin.rgb()};
     for (const auto &blade : kBlades)
         colours << blade[0].rgb() << blade[1].rgb();
     return colours;

@@ -105,7 +105,7 @@ QList<QRgb> medianCutPalette(const QImage &image, int maxColours)
         return {qRgb(0, 0, 0)};
     measure(all);
 
-    std::vector<Box> boxes{all};
+    std::vector<Box> boxes {all};
     while (static_cast<int>(boxes.size()) < maxColours) {
         // Split the box that holds the most squared error.
         auto worst = boxes.end();
@@ -117,9 +117,8 @@ QList<QRgb> medianCutPalette(const QImage &image, int maxColours)
         Box box = std::move(*worst);
         boxes.erase(worst);
         const int axis = box.axis;
-        std::stable_sort(box.bins.begin(), box.bins.end(), [axis](const Bin *l, const Bin *r) {
-            return l->mean(axis) < r->mean(axis);
-        });
+        std::stable_sort(box.bins.begin(), box.bins.end(),
+            [axis](const Bin *l, const Bin *r) { return l->mean(axis) < r->mean(axis); });
         // Cut at the weighted median, keeping at least one bin each side.
         double seen = 0;
         std::size_t cut = 1;
@@ -144,15 +143,19 @@ QList<QRgb> medianCutPalette(const QImage &image, int maxColours)
         for (const Bin *b : box.bins)
             for (int a = 0; a < 3; ++a)
                 sum[a] += b->sum[a];
-        auto level = [&](int a) { return std::clamp(static_cast<int>(std::lround(sum[a] / box.count)), 0, 255); };
+        auto level = [&](int a) {
+            return std::clamp(static_cast<int>(std::lround(sum[a] / box.count)), 0, 255);
+        };
         palette.append(qRgb(level(0), level(1), level(2)));
     }
     // Darkest first: a stable, readable order.
-    std::stable_sort(palette.begin(), palette.end(), [](QRgb l, QRgb r) { return qGray(l) < qGray(r); });
+    std::stable_sort(
+        palette.begin(), palette.end(), [](QRgb l, QRgb r) { return qGray(l) < qGray(r); });
     return palette;
 }
 
-QImage toIndexed(const QImage &image, const QList<QRgb> &palette, double dither, int transparentIndex)
+QImage toIndexed(
+    const QImage &image, const QList<QRgb> &palette, double dither, int transparentIndex)
 {
     const QImage src = image.convertToFormat(QImage::Format_ARGB32);
     const int w = src.width();
@@ -168,7 +171,7 @@ QImage toIndexed(const QImage &image, const QList<QRgb> &palette, double dither,
     for (int y = 0; y < h; ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(src.constScanLine(y));
         uchar *dst = out.scanLine(y);
-        std::fill(errNext.begin(), errNext.end(), std::array<double, 3>{0, 0, 0});
+        std::fill(errNext.begin(), errNext.end(), std::array<double, 3> {0, 0, 0});
         const bool leftToRight = (y % 2) == 0;
         for (int i = 0; i < w; ++i) {
             const int x = leftToRight ? i : w - 1 - i;

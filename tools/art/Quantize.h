@@ -16,8 +16,8 @@ QList<QRgb> medianCutPalette(const QImage &image, int maxColours);
 // every pixel to its nearest colour). When transparentIndex is 0 or more,
 // pixels less than half opaque take that index and the table entry there is
 // made fully transparent; the other pixels never take it.
-QImage toIndexed(const QImage &image, const QList<QRgb> &palette, double dither,
-                 int transparentIndex = -1);
+QImage toIndexed(
+    const QImage &image, const QList<QRgb> &palette, double dither, int transparentIndex = -1);
 
 // Pads palette with black entries up to count (formats with fixed table sizes).
 QList<QRgb> padded(QList<QRgb> palette, int count);

@@ -7,7 +7,10 @@
 // same, byte for byte, on every run and every standard library.
 class Rng {
 public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
+    explicit Rng(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
 
     std::uint64_t next()
     {

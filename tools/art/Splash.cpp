@@ -25,7 +25,8 @@ constexpr double kWaterline = 372;
 // Height of the swell at x for a row of waves starting at baseline.
 double swell(double x, double baseline, double amplitude, double phase)
 {
-    return baseline - amplitude * (0.6 * std::sin(x / 38 + phase) + 0.4 * std::sin(x / 17 + phase * 1.7));
+    return baseline
+        - amplitude * (0.6 * std::sin(x / 38 + phase) + 0.4 * std::sin(x / 17 + phase * 1.7));
 }
 
 struct WaveRow {
@@ -46,19 +47,19 @@ std::vector<WaveRow> waveRows()
 
 QPainterPath hullPath()
 {
-    QPainterPath hull(QPointF(318, 326));                                          // the bow, up high
-    hull.cubicTo(QPointF(380, 336), QPointF(520, 334), QPointF(628, 322));          // the deck line
-    hull.cubicTo(QPointF(624, 350), QPointF(612, 372), QPointF(586, 386));          // the stern
-    hull.cubicTo(QPointF(500, 392), QPointF(410, 390), QPointF(372, 382));          // the keel
+    QPainterPath hull(QPointF(318, 326));                                  // the bow, up high
+    hull.cubicTo(QPointF(380, 336), QPointF(520, 334), QPointF(628, 322)); // the deck line
+    hull.cubicTo(QPointF(624, 350), QPointF(612, 372), QPointF(586, 386)); // the stern
+    hull.cubicTo(QPointF(500, 392), QPointF(410, 390), QPointF(372, 382)); // the keel
     hull.cubicTo(QPointF(348, 364), QPointF(330, 346), QPointF(318, 326));
     return hull;
 }
 
 QPainterPath sailPath()
 {
-    QPainterPath sail(QPointF(508, 52));                                         // head at the mast top
-    sail.cubicTo(QPointF(560, 110), QPointF(612, 210), QPointF(618, 306));        // leech, full of wind
-    sail.lineTo(QPointF(510, 312));                                               // foot along the boom
+    QPainterPath sail(QPointF(508, 52));                                   // head at the mast top
+    sail.cubicTo(QPointF(560, 110), QPointF(612, 210), QPointF(618, 306)); // leech, full of wind
+    sail.lineTo(QPointF(510, 312));                                        // foot along the boom
     sail.closeSubpath();
     return sail;
 }
@@ -89,10 +90,12 @@ QImage reference()
     glow.setColorAt(1, QColor(255, 240, 190, 0));
     p.fillRect(QRectF(0, 0, kWidth, kHorizon + 2), glow);
     // Clouds: soft heaps of puffs.
+    // clang-format off
     const double clouds[][4] = {
         {90, 70, 70, 22}, {150, 58, 60, 26}, {210, 78, 64, 20}, {40, 150, 50, 14}, {110, 160, 70, 16},
         {300, 120, 56, 16}, {360, 110, 48, 18}, {560, 30, 60, 18}, {250, 210, 80, 10},
     };
+    // clang-format on
     for (const auto &c : clouds) {
         QRadialGradient puff(QPointF(c[0], c[1]), c[2]);
         puff.setColorAt(0, QColor(255, 253, 246, 235));
@@ -115,7 +118,8 @@ QImage reference()
     sea.setColorAt(1, QColor(18, 82, 56));
     p.fillRect(QRectF(0, kHorizon, kWidth, kHeight - kHorizon), sea);
     for (const WaveRow &row : waveRows()) {
-        const double base = row.base, depth = row.depth, amplitude = row.amplitude, phase = row.phase;
+        const double base = row.base, depth = row.depth, amplitude = row.amplitude,
+                     phase = row.phase;
         QPainterPath crest;
         QPainterPath trough;
         for (double x = -10; x <= kWidth + 10; x += 3) {
@@ -311,7 +315,7 @@ QImage paintSplash()
     detail.edgeTolerance = 45;
     const QPainterPath sailArea = sailPath().united(jibPath()).united(hullPath());
     paintStrokes(canvas, ref, flow, detail, rng,
-                 [&](QPointF pt) { return pt.y() >= kHorizon - 4 || sailArea.contains(pt); });
+        [&](QPointF pt) { return pt.y() >= kHorizon - 4 || sailArea.contains(pt); });
 
     // The sails are canvas: strokes along the cloth, then a crisp edge.
     const QPainterPath sail = sailPath();
@@ -319,8 +323,9 @@ QImage paintSplash()
     StrokePass cloth = detail;
     cloth.count = 6000;
     cloth.jitter = 0.05;
-    paintStrokes(canvas, ref, [](QPointF) { return 1.35; }, cloth, rng,
-                 [&](QPointF pt) { return inside(sail, pt) || inside(jib, pt); });
+    paintStrokes(
+        canvas, ref, [](QPointF) { return 1.35; }, cloth, rng,
+        [&](QPointF pt) { return inside(sail, pt) || inside(jib, pt); });
 
     {
         QPainter p(&canvas);
@@ -334,7 +339,8 @@ QImage paintSplash()
         p.setPen(QPen(QColor(150, 30, 30, 110), 1.0));
         for (int i = 1; i < 6; ++i) {
             const double y = 52 + i * 43;
-            p.drawLine(QPointF(510, y + 6), QPointF(510 + (y - 52) * 0.44, y + 6 + (y - 52) * 0.05));
+            p.drawLine(
+                QPointF(510, y + 6), QPointF(510 + (y - 52) * 0.44, y + 6 + (y - 52) * 0.05));
         }
         // Mast, boom and rigging.
         p.setPen(QPen(QColor(70, 44, 26), 5, Qt::SolidLine, Qt::RoundCap));
@@ -390,7 +396,8 @@ QImage paintSplash()
     StrokePass foam = detail;
     foam.count = 4000;
     foam.edgeTolerance = 80;
-    paintStrokes(canvas, front, flow, foam, rng, [](QPointF pt) { return pt.x() > 300 && pt.y() > kWaterline - 8; });
+    paintStrokes(canvas, front, flow, foam, rng,
+        [](QPointF pt) { return pt.x() > 300 && pt.y() > kWaterline - 8; });
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::Antialiasing);
@@ -400,11 +407,14 @@ QImage paintSplash()
                 if (x > 316 && row.base > kWaterline - 46 && row.base < kWaterline + 16)
                     continue; // behind the hull
                 const double y = swell(x, row.base, row.amplitude, row.phase);
-                const double crest = 0.6 * std::sin(x / 38 + row.phase) + 0.4 * std::sin(x / 17 + row.phase * 1.7);
+                const double crest
+                    = 0.6 * std::sin(x / 38 + row.phase) + 0.4 * std::sin(x / 17 + row.phase * 1.7);
                 if (crest > 0.5 && rng.unit() < 0.35 + row.depth * 0.3) {
                     QColor fleck(226, 248, 232, static_cast<int>(120 + row.depth * 100));
-                    p.setPen(QPen(fleck, rng.range(1.0, 1.5 + row.depth * 2.5), Qt::SolidLine, Qt::RoundCap));
-                    p.drawLine(QPointF(x, y), QPointF(x + rng.range(2, 4 + row.depth * 6), y + rng.range(-0.5, 0.5)));
+                    p.setPen(QPen(
+                        fleck, rng.range(1.0, 1.5 + row.depth * 2.5), Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(QPointF(x, y),
+                        QPointF(x + rng.range(2, 4 + row.depth * 6), y + rng.range(-0.5, 0.5)));
                 }
             }
         }
@@ -414,7 +424,8 @@ QImage paintSplash()
                 const double y = swell(x, base, 5 + i * 2, i * 2.1);
                 const double crest = std::sin(x / 38 + i * 2.1);
                 if (crest > 0.55 && rng.unit() < 0.5) {
-                    p.setPen(QPen(QColor(236, 250, 240, 200), rng.range(1.5, 3.0), Qt::SolidLine, Qt::RoundCap));
+                    p.setPen(QPen(QColor(236, 250, 240, 200), rng.range(1.5, 3.0), Qt::SolidLine,
+                        Qt::RoundCap));
                     p.drawLine(QPointF(x, y), QPointF(x + rng.range(2, 6), y + rng.range(-1, 1)));
                 }
             }

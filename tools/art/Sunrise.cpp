@@ -23,8 +23,8 @@ constexpr double kSunRadius = 33;
 QPainterPath hill(double left, double right, double top, double bottom, double lean)
 {
     QPainterPath path(QPointF(left, bottom));
-    path.cubicTo(QPointF(left + (right - left) * (0.2 + lean), top), QPointF(left + (right - left) * (0.55 + lean), top),
-                 QPointF(right, bottom));
+    path.cubicTo(QPointF(left + (right - left) * (0.2 + lean), top),
+        QPointF(left + (right - left) * (0.55 + lean), top), QPointF(right, bottom));
     path.closeSubpath();
     return path;
 }
@@ -34,11 +34,12 @@ QPainterPath cloud(QPointF at, double size)
     // Puffs on a flat base.
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    const double puffs[][3] = {{-1.0, 0.1, 0.55}, {-0.4, -0.35, 0.7}, {0.35, -0.25, 0.62}, {0.95, 0.1, 0.5}};
+    const double puffs[][3]
+        = {{-1.0, 0.1, 0.55}, {-0.4, -0.35, 0.7}, {0.35, -0.25, 0.62}, {0.95, 0.1, 0.5}};
     for (const auto &puff : puffs)
         path.addEllipse(at + QPointF(puff[0], puff[1]) * size, puff[2] * size, puff[2] * size);
-    path.addRoundedRect(QRectF(at.x() - 1.3 * size, at.y() - 0.1 * size, 2.6 * size, 0.7 * size), 0.35 * size,
-                        0.35 * size);
+    path.addRoundedRect(QRectF(at.x() - 1.3 * size, at.y() - 0.1 * size, 2.6 * size, 0.7 * size),
+        0.35 * size, 0.35 * size);
     return path.simplified();
 }
 
@@ -70,10 +71,12 @@ void drawTree(QPainter &p)
     p.drawLine(QPointF(196, 116), QPointF(186, 104));
     p.drawLine(QPointF(198, 108), QPointF(208, 98));
 
+    // clang-format off
     const double clumps[][3] = {
         {196, 70, 17}, {182, 82, 13}, {210, 84, 13}, {188, 96, 11}, {206, 98, 11}, {197, 86, 14}, {186, 62, 11},
         {208, 62, 11},
     };
+    // clang-format on
     for (const auto &c : clumps) {
         QRadialGradient leaf(QPointF(c[0] - c[2] * 0.35, c[1] - c[2] * 0.4), c[2] * 1.3);
         leaf.setColorAt(0, QColor(120, 206, 92));
@@ -172,23 +175,31 @@ QImage paintSunrise()
         p.setBrush(g);
         p.drawPath(shape);
     };
-    fillHill(hill(-20, 140, 84, 160, 0.05), QColor(150, 214, 120), QColor(90, 170, 80), QColor(70, 140, 66));
-    fillHill(hill(90, 250, 90, 160, 0.0), QColor(140, 208, 110), QColor(84, 164, 76), QColor(64, 134, 62));
-    fillHill(hill(-40, 150, 112, 200, 0.1), QColor(96, 190, 84), QColor(48, 140, 60), QColor(36, 112, 50));
-    fillHill(hill(70, 270, 106, 210, -0.05), QColor(80, 176, 76), QColor(36, 124, 52), QColor(28, 100, 44));
+    fillHill(hill(-20, 140, 84, 160, 0.05), QColor(150, 214, 120), QColor(90, 170, 80),
+        QColor(70, 140, 66));
+    fillHill(hill(90, 250, 90, 160, 0.0), QColor(140, 208, 110), QColor(84, 164, 76),
+        QColor(64, 134, 62));
+    fillHill(hill(-40, 150, 112, 200, 0.1), QColor(96, 190, 84), QColor(48, 140, 60),
+        QColor(36, 112, 50));
+    fillHill(hill(70, 270, 106, 210, -0.05), QColor(80, 176, 76), QColor(36, 124, 52),
+        QColor(28, 100, 44));
 
     drawTree(p);
 
     // Little flowers in the grass at the edges, away from the dancers.
-    const double flowers[][2] = {{20, 150}, {30, 158}, {42, 148}, {178, 154}, {214, 150}, {220, 158}, {12, 140}};
+    const double flowers[][2]
+        = {{20, 150}, {30, 158}, {42, 148}, {178, 154}, {214, 150}, {220, 158}, {12, 140}};
     for (const auto &f : flowers) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 240, 120));
         p.drawEllipse(QPointF(f[0], f[1]), 1.8, 1.8);
         p.setBrush(QColor(255, 130, 180));
         for (int k = 0; k < 4; ++k)
-            p.drawEllipse(QPointF(f[0], f[1]) + QPointF(std::cos(k * std::numbers::pi / 2), std::sin(k * std::numbers::pi / 2)) * 2.2, 1.3,
-                          1.3);
+            p.drawEllipse(QPointF(f[0], f[1])
+                    + QPointF(
+                          std::cos(k * std::numbers::pi / 2), std::sin(k * std::numbers::pi / 2))
+                        * 2.2,
+                1.3, 1.3);
     }
     p.restore();
 

@@ -55,12 +55,13 @@ QImage iconWithMask(const QImage &drawn, const QColor &matte, const QList<QRgb> 
             }
             const float a = c.alphaF();
             auto blend = [a](float v, float m) { return v * a + m * (1 - a); };
-            flat.setPixelColor(x, y, QColor::fromRgbF(blend(c.redF(), matte.redF()), blend(c.greenF(), matte.greenF()),
-                                                      blend(c.blueF(), matte.blueF())));
+            flat.setPixelColor(x, y,
+                QColor::fromRgbF(blend(c.redF(), matte.redF()), blend(c.greenF(), matte.greenF()),
+                    blend(c.blueF(), matte.blueF())));
         }
     // The key colours are kept exactly; median cut fills the rest with the
     // blends along the edges.
-    QList<QRgb> palette{qRgba(0, 0, 0, 0)};
+    QList<QRgb> palette {qRgba(0, 0, 0, 0)};
     palette.append(keyColours);
     palette.append(art::medianCutPalette(flat, 15 - static_cast<int>(keyColours.size())));
     return art::toIndexed(flat, art::padded(palette, 16), 0, 0);
@@ -80,8 +81,10 @@ bool writeAll(const QString &root)
     // Window icon: 16 colours for the ICO, full colour for the icon theme.
     {
         const QImage drawn = art::drawWindowIcon(32);
-        const QImage indexed = art::toIndexed(drawn, art::padded(art::medianCutPalette(drawn, 16), 16), 0);
-        ok &= report(art::writeFile(pictures + "icon.ico", art::encodeIco4(indexed)), pictures + "icon.ico");
+        const QImage indexed
+            = art::toIndexed(drawn, art::padded(art::medianCutPalette(drawn, 16), 16), 0);
+        ok &= report(
+            art::writeFile(pictures + "icon.ico", art::encodeIco4(indexed)), pictures + "icon.ico");
         ok &= report(drawn.save(pictures + "icon.png"), pictures + "icon.png");
         for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
             const QString path = pictures + QString("icons/figurewheel-%1.png").arg(size);
@@ -89,46 +92,53 @@ bool writeAll(const QString &root)
         }
     }
     {
-        const QImage indexed = iconWithMask(art::drawAboutIcon(32), QColor(192, 192, 192), art::aboutIconColours());
-        ok &= report(art::writeFile(pictures + "about.ico", art::encodeIco4(indexed, 0)), pictures + "about.ico");
+        const QImage indexed
+            = iconWithMask(art::drawAboutIcon(32), QColor(192, 192, 192), art::aboutIconColours());
+        ok &= report(art::writeFile(pictures + "about.ico", art::encodeIco4(indexed, 0)),
+            pictures + "about.ico");
     }
     {
         const QImage painting = art::paintBackground().convertToFormat(QImage::Format_RGB32);
-        ok &= report(art::saveBmp(painting, pictures + "background.bmp"), pictures + "background.bmp");
+        ok &= report(
+            art::saveBmp(painting, pictures + "background.bmp"), pictures + "background.bmp");
     }
     {
         const QImage painting = art::paintSplash();
-        const QImage indexed = art::toIndexed(painting, art::padded(art::medianCutPalette(painting, 256), 256), 0.85);
+        const QImage indexed = art::toIndexed(
+            painting, art::padded(art::medianCutPalette(painting, 256), 256), 0.85);
         ok &= report(art::saveBmp(indexed, pictures + "splash.bmp"), pictures + "splash.bmp");
     }
     {
         const QImage picture = art::paintSunrise();
-        const QImage indexed = art::toIndexed(picture, art::padded(art::medianCutPalette(picture, 256), 256), 0.5);
-        ok &= report(art::writeFile(pictures + "hooray.gif", art::encodeGif87(indexed)), pictures + "hooray.gif");
+        const QImage indexed
+            = art::toIndexed(picture, art::padded(art::medianCutPalette(picture, 256), 256), 0.5);
+        ok &= report(art::writeFile(pictures + "hooray.gif", art::encodeGif87(indexed)),
+            pictures + "hooray.gif");
     }
     {
         const QList<QImage> frames = art::drawDancers();
         // One palette for the whole dance, taken from all frames together.
-        QImage strip(frames.front().width(), frames.front().height() * static_cast<int>(frames.size()),
-                     QImage::Format_ARGB32);
+        QImage strip(frames.front().width(),
+            frames.front().height() * static_cast<int>(frames.size()), QImage::Format_ARGB32);
         strip.fill(Qt::transparent);
         {
             QPainter p(&strip);
             for (int i = 0; i < frames.size(); ++i)
                 p.drawImage(0, i * frames.front().height(), frames[i]);
         }
-        QList<QRgb> palette{qRgba(0, 0, 0, 0)};
+        QList<QRgb> palette {qRgba(0, 0, 0, 0)};
         palette.append(art::medianCutPalette(strip, 31));
         palette = art::padded(palette, 32);
         QList<QImage> indexed;
         for (const QImage &frame : frames)
             indexed.append(art::toIndexed(frame, palette, 0, 0));
         ok &= report(art::writeFile(media + "dancers.gif",
-                                    art::encodeGifAnimation(indexed, art::kDancerFrameDelayCs, 0)),
-                     media + "dancers.gif");
+                         art::encodeGifAnimation(indexed, art::kDancerFrameDelayCs, 0)),
+            media + "dancers.gif");
     }
-    ok &= report(art::writeFile(media + "hound.wav", art::encodeWav(art::synthesizeHound(), art::kHoundSampleRate)),
-                 media + "hound.wav");
+    ok &= report(art::writeFile(media + "hound.wav",
+                     art::encodeWav(art::synthesizeHound(), art::kHoundSampleRate)),
+        media + "hound.wav");
     return ok;
 }
 
@@ -148,20 +158,23 @@ std::optional<QPointF> parsePoint(const QString &text)
 int helpPicture(const QStringList &args)
 {
     if (args.size() < 4) {
-        err() << "usage: art --help-picture SHOT.png OUT.bmp [--count X,Y] [--row X,Y] [--answer X,Y] [--hint X,Y]"
+        err() << "usage: art --help-picture SHOT.png OUT.bmp [--count X,Y] [--row X,Y] [--answer "
+                 "X,Y] [--hint X,Y]"
               << Qt::endl;
         return 2;
     }
     art::HelpAnchors anchors;
     for (int i = 4; i < args.size(); i += 2) {
-        const std::optional<QPointF> point = i + 1 < args.size() ? parsePoint(args[i + 1]) : std::nullopt;
-        QPointF *target = args[i] == "--count"    ? &anchors.countButtons
-                          : args[i] == "--row"    ? &anchors.playerRow
-                          : args[i] == "--answer" ? &anchors.answer
-                          : args[i] == "--hint"   ? &anchors.hint
-                                                  : nullptr;
+        const std::optional<QPointF> point
+            = i + 1 < args.size() ? parsePoint(args[i + 1]) : std::nullopt;
+        QPointF *target = args[i] == "--count" ? &anchors.countButtons
+            : args[i] == "--row"               ? &anchors.playerRow
+            : args[i] == "--answer"            ? &anchors.answer
+            : args[i] == "--hint"              ? &anchors.hint
+                                               : nullptr;
         if (!target || !point) {
-            err() << "art: expected --count, --row, --answer or --hint followed by X,Y near " << args[i] << Qt::endl;
+            err() << "art: expected --count, --row, --answer or --hint followed by X,Y near "
+                  << args[i] << Qt::endl;
             return 2;
         }
         *target = *point;
@@ -172,7 +185,8 @@ int helpPicture(const QStringList &args)
         return 1;
     }
     const QImage composed = art::composeHelpPicture(shot, anchors);
-    const QImage indexed = art::toIndexed(composed, art::padded(art::medianCutPalette(composed, 256), 256), 0.5);
+    const QImage indexed
+        = art::toIndexed(composed, art::padded(art::medianCutPalette(composed, 256), 256), 0.5);
     return report(art::saveBmp(indexed, args[3]), args[3]) ? 0 : 1;
 }
 
@@ -197,7 +211,8 @@ int main(int argc, char *argv[])
         const QImage shot = art::drawStandInScreenshot(art::paintBackground());
         return report(shot.save(args[2]), args[2]) ? 0 : 1;
     }
-    err() << "usage: art --all ROOT | --check ROOT | --help-picture SHOT.png OUT.bmp [anchors] | --stand-in-shot OUT.png"
+    err() << "usage: art --all ROOT | --check ROOT | --help-picture SHOT.png OUT.bmp [anchors] | "
+             "--stand-in-shot OUT.png"
           << Qt::endl;
     return 2;
 }

@@ -45,7 +45,8 @@ int main(int argc, char *argv[])
                               .convertToFormat(QImage::Format_RGB32);
     QFile out(QString::fromLocal8Bit(argv[4]));
     if (!out.open(QIODevice::WriteOnly)
-        || out.write(reinterpret_cast<const char *>(scaled.constBits()), scaled.sizeInBytes()) != scaled.sizeInBytes()) {
+        || out.write(reinterpret_cast<const char *>(scaled.constBits()), scaled.sizeInBytes())
+            != scaled.sizeInBytes()) {
         std::fprintf(stderr, "fw_prescale: cannot write %s\n", argv[4]);
         return 1;
     }
