@@ -29,6 +29,8 @@ test_packages=(
   xvfb xauth xdotool clang libclang-rt-14-dev util-linux
   # the desktop entry's and the software-centre entry's checkers
   desktop-file-utils appstream
+  # the formatting check (.clang-format)
+  clang-format
   # the screen-reader test: Orca and the AT-SPI bindings it is written in
   # (the test reads the cells with them too), the accessibility bus, a D-Bus
   # session and a window manager for them, and pkill to end them
