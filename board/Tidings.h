@@ -14,9 +14,6 @@ class Puzzle;
 // into words from what the board then shows.
 struct Tiding {
     enum class Kind : std::uint8_t {
-        Deal,           // a new puzzle: its target and its numbers
-        Holding,        // `cell` of the pool or the palette was picked up
-        PutBack,        // what was held went back
         RowCell,        // `cell` of the row changed
         NoChange,       // a move that changed nothing
         Total,          // the running total

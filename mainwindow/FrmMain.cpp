@@ -417,7 +417,7 @@ void FrmMain::releaseHand()
     m_hand.release();
     render();
     if (held)
-        say(tidingsLine(m_puzzle, std::array {Tiding {Tiding::Kind::PutBack}}));
+        say(putBackLine());
 }
 
 void FrmMain::sayStatus()

@@ -68,9 +68,6 @@ QString line(const Puzzle &puzzle, const Tiding &tiding)
 {
     using Kind = Tiding::Kind;
     switch (tiding.kind) {
-    case Kind::Deal: return dealLine(puzzle);
-    case Kind::Holding: return holdingLine(puzzle, tiding.cell);
-    case Kind::PutBack: return ui::Texts::tr("Put back.");
     case Kind::RowCell: return rowCellLine(puzzle, tiding.cell);
     case Kind::NoChange: return ui::Texts::tr("No change.");
     case Kind::Total: return totalLine(puzzle);
@@ -112,6 +109,11 @@ QString holdingLine(const Puzzle &puzzle, ControlId held)
     const QString what = held.kind == Control::txtOp ? operatorWord(paletteOperator(held.index))
                                                      : textOf(puzzle, held);
     return ui::Texts::tr("Holding %1.").arg(what);
+}
+
+QString putBackLine()
+{
+    return ui::Texts::tr("Put back.");
 }
 
 QString tidingsLine(const Puzzle &puzzle, std::span<const Tiding> tidings)

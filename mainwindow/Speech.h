@@ -20,6 +20,8 @@ QString operatorWord(Operator op);
 QString dealLine(const Puzzle &puzzle);
 // A pool number or an operator taken up from the keyboard: "Holding 5."
 QString holdingLine(const Puzzle &puzzle, ControlId held);
+// What the keyboard held went back: "Put back."
+QString putBackLine();
 // What changed, as the board shows it now: "Cell 2: 5. Total: 9.",
 // "Hint 1. Solution cell 3: 2. Solution between cells 1 and 2: plus."
 QString tidingsLine(const Puzzle &puzzle, std::span<const Tiding> said);
