@@ -1,8 +1,8 @@
 #include "core/NumberText.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -93,50 +93,13 @@ Scan scanNumber(std::string_view text, bool skipBlanks)
     return scan;
 }
 
-// Whether a scanned number is 1 or more in size: its first significant
-// digit stands before the decimal point once the exponent has moved it.
-bool isAtLeastOne(std::string_view number)
-{
-    const std::size_t e = number.find_first_of("eE");
-    const std::string_view mantissa = number.substr(0, e);
-    long long exponent = 0;
-    if (e != std::string_view::npos) {
-        std::string_view digits = number.substr(e + 1);
-        const bool minus = !digits.empty() && digits.front() == '-';
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
-            digits.remove_prefix(1);
-        for (char c : digits)
-            exponent = std::min(exponent * 10 + (c - '0'), 1000000000LL);
-        if (minus)
-            exponent = -exponent;
-    }
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string_view::npos)
-        return false;
-    const long long place = first < point ? static_cast<long long>(point - first)
-                                          : -static_cast<long long>(first - point - 1);
-    return place + exponent > 0;
-}
-
+// Reads a scanned number. strtod alone would take the decimal point of the
+// player's locale, so it reads in the C locale. A number too large for a
+// double gives an infinity, one too small zero, each with its sign.
 double toDouble(const std::string &number)
 {
-    // strtod is locale-dependent for the decimal point; the scanned text uses
-    // '.', so read it with from_chars, which is not.
-    std::string_view view = number;
-    if (!view.empty() && view.front() == '+')
-        view.remove_prefix(1);
-    double value = 0.0;
-    const auto result = std::from_chars(view.data(), view.data() + view.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: the sign and the size decide.
-        const bool negative = !view.empty() && view.front() == '-';
-        if (!isAtLeastOne(view))
-            return negative ? -0.0 : 0.0;
-        return negative ? -std::numeric_limits<double>::infinity()
-                        : std::numeric_limits<double>::infinity();
-    }
-    return value;
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
 std::optional<double> wholeNumber(std::string_view text)
