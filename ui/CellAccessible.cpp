@@ -67,21 +67,18 @@ public:
     {
         return piece(offset, boundary, startOffset, endOffset);
     }
+    // Only a character has a neighbour: any longer piece is the whole text.
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
         int *endOffset) const override
     {
-        if (boundary == QAccessible::CharBoundary && offset > 0)
-            return piece(offset - 1, boundary, startOffset, endOffset);
-        *startOffset = *endOffset = -1;
-        return {};
+        return piece(boundary == QAccessible::CharBoundary ? offset - 1 : -1,
+            QAccessible::CharBoundary, startOffset, endOffset);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
         int *endOffset) const override
     {
-        if (boundary == QAccessible::CharBoundary && offset + 1 < characterCount())
-            return piece(offset + 1, boundary, startOffset, endOffset);
-        *startOffset = *endOffset = -1;
-        return {};
+        return piece(boundary == QAccessible::CharBoundary ? offset + 1 : -1,
+            QAccessible::CharBoundary, startOffset, endOffset);
     }
 
     QRect characterRect(int) const override { return rect(); }
