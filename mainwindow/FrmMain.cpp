@@ -29,6 +29,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <array>
 
 namespace fw {
 
@@ -94,17 +95,10 @@ void showOn(QWidget *widget, const Shown &shown)
 // the row. The target, the clock, the total and the solution only show.
 bool takesPart(ControlId id)
 {
-    switch (id.kind) {
-    case Control::txtNumber: return id.index >= 1;
-    case Control::txtOp:
-    case Control::txtGuess:
-    case Control::txtGuessOp: return true;
-    case Control::txtAnswer:
-    case Control::txtAnswerOp:
-    case Control::txtCurrentTotal:
-    case Control::txtTimer: return false;
-    default: return true;
-    }
+    static constexpr std::array kShowOnly {
+        Control::txtAnswer, Control::txtAnswerOp, Control::txtCurrentTotal, Control::txtTimer};
+    return !(id.kind == Control::txtNumber && id.index == 0)
+        && std::find(kShowOnly.begin(), kShowOnly.end(), id.kind) == kShowOnly.end();
 }
 
 std::optional<Step> stepFor(Qt::Key key)
