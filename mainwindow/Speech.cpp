@@ -37,31 +37,26 @@ QString solutionWords(const Puzzle &puzzle)
 
 QString rowCellLine(const Puzzle &puzzle, ControlId cell)
 {
-    const int n = cell.index;
+    const QString n = QString::number(cell.index), next = QString::number(cell.index + 1);
     if (cell.kind == Control::txtGuessOp) {
-        const Operator op = puzzle.GuessOps[std::size_t(n)];
+        const Operator op = puzzle.GuessOps[std::size_t(cell.index)];
         if (op == Operator::None)
-            return ui::Texts::tr("Between cells %1 and %2: nothing.").arg(n).arg(n + 1);
-        return ui::Texts::tr("Between cells %1 and %2: %3.")
-            .arg(n)
-            .arg(n + 1)
-            .arg(operatorWord(op));
+            return ui::Texts::tr("Between cells %1 and %2: nothing.").arg(n, next);
+        return ui::Texts::tr("Between cells %1 and %2: %3.").arg(n, next, operatorWord(op));
     }
     const QString number = textOf(puzzle, cell);
     if (number.isEmpty())
         return ui::Texts::tr("Cell %1 empty.").arg(n);
-    return ui::Texts::tr("Cell %1: %2.").arg(n).arg(number);
+    return ui::Texts::tr("Cell %1: %2.").arg(n, number);
 }
 
 QString revealedLine(const Puzzle &puzzle, ControlId cell)
 {
-    const int n = cell.index;
+    const QString n = QString::number(cell.index), next = QString::number(cell.index + 1);
     if (cell.kind == Control::txtAnswerOp)
         return ui::Texts::tr("Solution between cells %1 and %2: %3.")
-            .arg(n)
-            .arg(n + 1)
-            .arg(operatorWord(puzzle.AnswerOps[std::size_t(n)]));
-    return ui::Texts::tr("Solution cell %1: %2.").arg(n).arg(textOf(puzzle, cell));
+            .arg(n, next, operatorWord(puzzle.AnswerOps[std::size_t(cell.index)]));
+    return ui::Texts::tr("Solution cell %1: %2.").arg(n, textOf(puzzle, cell));
 }
 
 QString line(const Puzzle &puzzle, const Tiding &tiding)
