@@ -15,12 +15,6 @@ namespace {
 
 constexpr std::int16_t kShortestRecord = 1;
 
-void show(const std::function<void()> &window)
-{
-    if (window)
-        window();
-}
-
 } // namespace
 
 RewardWindows modalRewardWindows(Records &records, SoundPlayer &sound, QWidget *centreOn)
@@ -36,13 +30,15 @@ RewardWindows modalRewardWindows(Records &records, SoundPlayer &sound, QWidget *
 void runSolveReward(
     Records &records, SettingsStore &store, std::int16_t solveSecs, const RewardWindows &windows)
 {
-    show(windows.showHooray);
+    if (windows.showHooray)
+        windows.showHooray();
 
     if (solveSecs >= kShortestRecord && solveSecs < records.gBestTime) {
         records.gBestTime = solveSecs;
         store.write(keys::kRecords, keys::kBestTime,
             QString::fromStdString(decimalText(records.gBestTime)));
-        show(windows.showNewRecord);
+        if (windows.showNewRecord)
+            windows.showNewRecord();
     }
     store.write(keys::kRecords, keys::kBestPlayer, records.gBestPlayer);
 }
