@@ -1,7 +1,6 @@
 #include "records/RecordWindow.h"
 
-#include "ui/Fonts.h"
-#include "ui/WindowReading.h"
+#include "ui/SmallWindow.h"
 
 #include <QDialog>
 
@@ -9,12 +8,9 @@ namespace fw {
 
 void setUpRecordWindow(QDialog &window, const QString &name, const QString &title, QSize clientSize)
 {
-    window.setObjectName(name);
-    ui::readWholeOnOpen(&window);
-    window.setWindowTitle(title);
+    ui::setUpSmallWindow(window, name, title);
     window.setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     window.setWindowModality(Qt::ApplicationModal);
-    window.setFont(ui::defaultFont());
     window.resize(clientSize);
 }
 

@@ -5,9 +5,9 @@
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
+#include "ui/SmallWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
-#include "ui/WindowReading.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -48,11 +48,8 @@ FrmAbout::FrmAbout(QWidget *owner)
 
 void FrmAbout::layOut()
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    ui::readWholeOnOpen(this);
+    ui::setUpSmallWindow(*this, QStringLiteral("frmAbout"), ui::Texts::tr("About Figurewheel"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ui::Texts::tr("About Figurewheel"));
-    setFont(ui::defaultFont());
     setSizeGripEnabled(false);
     setFixedSize(ui::twipsSize(5868, 3684));
 

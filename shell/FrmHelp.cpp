@@ -1,10 +1,9 @@
 #include "shell/FrmHelp.h"
 
 #include "ui/ControlTable.h"
-#include "ui/Fonts.h"
+#include "ui/SmallWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
-#include "ui/WindowReading.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,11 +55,9 @@ QWidget *FrmHelp::owner() const
 
 void FrmHelp::layOut()
 {
-    setObjectName(QStringLiteral("frmHelp"));
-    ui::readWholeOnOpen(this);
+    ui::setUpSmallWindow(
+        *this, QStringLiteral("frmHelp"), ui::Texts::tr("How do I play Figurewheel?"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ui::Texts::tr("How do I play Figurewheel?"));
-    setFont(ui::defaultFont());
     resize(ui::twipsSize(9732, 6984));
     ui::buildControl(this,
         {.kind = ui::ControlKind::Picture,

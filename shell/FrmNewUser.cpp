@@ -6,9 +6,9 @@
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
+#include "ui/SmallWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
-#include "ui/WindowReading.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -55,20 +55,18 @@ FrmNewUser::FrmNewUser(MainWindowFactory createMain)
 
 void FrmNewUser::layOut()
 {
-    setObjectName(QStringLiteral("frmNewUser"));
-    ui::readWholeOnOpen(this);
+    ui::setUpSmallWindow(
+        *this, QStringLiteral("frmNewUser"), ui::Texts::tr("Thanks for Trying Figurewheel!"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ui::Texts::tr("Thanks for Trying Figurewheel!"));
-    setFont(ui::defaultFont());
     resize(ui::twipsSize(7524, 5532));
 
     // The frame sits at the window's corner, so window and frame coordinates agree.
     QWidget *frame = ui::buildControl(
         this, {.kind = Frame, .name = "fraMainFrame", .twips = {0, 0, 7380, 5412}});
     const ui::BuiltControls controls = ui::buildControls(frame, kControls);
-    m_command1 = controls.get<QPushButton>("Command1");
     m_lblVersion = controls.get<QLabel>("lblVersion");
-    connect(m_command1, &QPushButton::clicked, this, &FrmNewUser::Command1_Click);
+    connect(controls.get<QPushButton>("Command1"), &QPushButton::clicked, this,
+        &FrmNewUser::Command1_Click);
     ui::centreOnScreen(this);
 }
 

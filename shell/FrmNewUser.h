@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QLabel;
-class QPushButton;
 
 namespace fw {
 
@@ -25,7 +24,6 @@ private:
     void Form_Load();
 
     shell::MainWindowHandOver m_handOver;
-    QPushButton *m_command1 = nullptr;
     QLabel *m_lblVersion = nullptr;
 };
 

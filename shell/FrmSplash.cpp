@@ -5,8 +5,8 @@
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
+#include "ui/SmallWindow.h"
 #include "ui/Twips.h"
-#include "ui/WindowReading.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -43,24 +43,20 @@ FrmSplash::FrmSplash(MainWindowFactory createMain)
 
 void FrmSplash::layOut()
 {
-    setObjectName(QStringLiteral("frmSplash"));
-    ui::readWholeOnOpen(this);
+    ui::setUpSmallWindow(*this, QStringLiteral("frmSplash"), QString());
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(ui::defaultFont());
     setFixedSize(ui::twipsSize(7452, 4764));
 
     // The frame holds every control; it starts just above the window so its
     // top edge is hidden.
-    m_fraMainFrame = ui::buildControl(
+    QWidget *frame = ui::buildControl(
         this, {.kind = Frame, .name = "fraMainFrame", .twips = {45, -15, 7380, 4590}});
-    m_timer1 = new QTimer(m_fraMainFrame);
+    m_timer1 = new QTimer(frame);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
 
-    const ui::BuiltControls controls
-        = ui::buildControls(m_fraMainFrame, kControls, -m_fraMainFrame->pos());
-    m_lblVersion = controls.get<QLabel>("lblVersion");
+    m_lblVersion = ui::buildControls(frame, kControls, -frame->pos()).get<QLabel>("lblVersion");
     ui::centreOnScreen(this);
 }
 

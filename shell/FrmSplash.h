@@ -25,7 +25,6 @@ private:
     void Form_Load();
 
     shell::MainWindowHandOver m_handOver;
-    QWidget *m_fraMainFrame = nullptr;
     QTimer *m_timer1 = nullptr;
     QLabel *m_lblVersion = nullptr;
 };

@@ -1,6 +1,7 @@
-#include "ui/WindowReading.h"
+#include "ui/SmallWindow.h"
 
 #include "ui/Announcer.h"
+#include "ui/Fonts.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -109,16 +110,20 @@ private:
     bool m_untold = false;
 };
 
-void readWholeOnOpen(QWidget *window)
+void setUpSmallWindow(QWidget &window, const QString &name, const QString &title)
 {
     static const bool installed = [] {
         QAccessible::installFactory(windowFactory);
         return true;
     }();
     (void)installed;
-    window->setProperty(kReadWhole, true);
-    if (window->windowType() == Qt::SplashScreen)
-        new SaidOnShow(window);
+    // Marked before anything about it reaches assistive technology.
+    window.setProperty(kReadWhole, true);
+    window.setObjectName(name);
+    window.setWindowTitle(title);
+    window.setFont(defaultFont());
+    if (window.windowType() == Qt::SplashScreen)
+        new SaidOnShow(&window);
 }
 
 } // namespace fw::ui
