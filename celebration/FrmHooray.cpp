@@ -61,16 +61,11 @@ FrmHooray::FrmHooray(SoundPlayer &sound, QWidget *parent)
 
 void FrmHooray::Form_Load()
 {
-    playSound();
+    m_sound.play(kSoundFile);
     m_timer->start();
 }
 
 void FrmHooray::Timer1_Timer()
-{
-    playSound();
-}
-
-void FrmHooray::playSound()
 {
     m_sound.play(kSoundFile);
 }

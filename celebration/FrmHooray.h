@@ -22,7 +22,6 @@ public slots:
 
 private:
     void Form_Load();
-    void playSound();
 
     SoundPlayer &m_sound;
     QTimer *m_timer = nullptr;

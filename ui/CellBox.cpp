@@ -49,6 +49,13 @@ void acceptCells(QDragMoveEvent *event)
         event->ignore();
 }
 
+// Focus that leaves and returns with the window, or with a popup, is the
+// same focus as before.
+bool keepsFocusSource(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
 } // namespace
 
 CellBox::CellBox(ControlId id, QWidget *parent)
@@ -131,21 +138,6 @@ void CellBox::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     emit dropped(*source);
 }
-
-} // namespace fw::ui
-
-namespace fw::ui {
-
-namespace {
-
-// Focus that leaves and returns with the window, or with a popup, is the
-// same focus as before.
-bool keepsFocusSource(Qt::FocusReason reason)
-{
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-}
-
-} // namespace
 
 void CellBox::keyPressEvent(QKeyEvent *event)
 {
