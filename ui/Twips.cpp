@@ -21,11 +21,6 @@ QRect twipsRect(const QRect &twips)
     return QRect(x, y, px(twips.left() + twips.width()) - x, px(twips.top() + twips.height()) - y);
 }
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return twipsRect(QRect(left, top, width, height));
-}
-
 QSize twipsSize(int width, int height)
 {
     return QSize(px(width), px(height));

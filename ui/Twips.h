@@ -13,7 +13,6 @@ int px(int twips);
 int twipsFromPx(int pixels);
 // Rounds the edges, not the sizes, so neighbouring controls stay flush.
 QRect twipsRect(const QRect &twips);
-QRect twipsRect(int left, int top, int width, int height);
 QSize twipsSize(int width, int height);
 
 } // namespace fw::ui

@@ -129,7 +129,7 @@ void TestMainLayout::controls()
     auto *widget = window.findChild<QWidget *>(QString::fromLatin1(e.name));
     QVERIFY(widget);
     widget->ensurePolished();
-    QCOMPARE(widget->geometry(), ui::twipsRect(e.left, e.top, e.width, e.height));
+    QCOMPARE(widget->geometry(), ui::twipsRect(QRect(e.left, e.top, e.width, e.height)));
     QCOMPARE(textOf(widget), QString::fromLatin1(e.text));
     QCOMPARE(widget->isVisibleTo(widget->parentWidget()), !e.hidden);
     const QPalette palette = widget->palette();
@@ -216,7 +216,7 @@ void TestMainLayout::menuToolbarAndStatusBar()
         status->geometry(), QRect(0, client->height() - ui::px(276), client->width(), ui::px(276)));
     // Nothing else moves when the window grows.
     QCOMPARE(window.findChild<QWidget *>("txtGuess(6)")->geometry(),
-        ui::twipsRect(7440, 3480, 375, 495));
+        ui::twipsRect(QRect(7440, 3480, 375, 495)));
     QVERIFY(!status->findChild<QLabel *>()->text().isEmpty());
 }
 

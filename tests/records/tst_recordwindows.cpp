@@ -226,8 +226,7 @@ void TestRecordWindows::controls()
     auto *widget = dialog->findChild<QWidget *>(control);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), dialog.get());
-    QCOMPARE(
-        widget->geometry(), ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(widget->geometry(), ui::twipsRect(twips));
     if (!text.isNull())
         QCOMPARE(textOf(widget), text);
     if (points > 0) {
