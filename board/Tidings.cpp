@@ -2,20 +2,19 @@
 
 #include "core/Puzzle.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
 
 using Kind = Tiding::Kind;
 
-int shownCount(const Puzzle &p)
+// Some cell of the solution is on view.
+bool anyShown(const Puzzle &p)
 {
-    int count = 0;
-    for (int n = 1; n <= 6; ++n)
-        count += p.AnswerShownAt[std::size_t(n)];
-    for (int n = 1; n <= 5; ++n)
-        count += p.AnswerOpShownAt[std::size_t(n)];
-    return count;
+    return std::ranges::count(p.AnswerShownAt, true) + std::ranges::count(p.AnswerOpShownAt, true)
+        > 0;
 }
 
 // The whole solution of the puzzle in play is on view.
@@ -53,7 +52,7 @@ std::vector<Tiding> afterReveal(const Puzzle &before, const Puzzle &after)
     std::vector<Tiding> said;
     if (after.HintsUsed != before.HintsUsed)
         said.push_back({Kind::HintsUsed});
-    if (shownCount(after) == 0 && shownCount(before) > 0) {
+    if (!anyShown(after) && anyShown(before)) {
         said.push_back({Kind::SolutionHidden});
     } else if (wholeSolution(after) && !wholeSolution(before)) {
         said.push_back({Kind::Solution});
