@@ -41,53 +41,41 @@ Scan scanNumber(std::string_view text, bool skipBlanks)
         }
         return pos < text.size() ? text[pos] : '\0';
     };
-    char c = peek();
-    if (c == '+' || c == '-') {
-        scan.number += c;
-        ++pos;
-    }
-    while (isDigit(c = peek())) {
-        scan.number += c;
-        scan.hasDigits = true;
-        ++pos;
-    }
+    // A sign, if one comes next, and the digits that come next, taken into
+    // `into`; the digits say whether there were any.
+    const auto takeSign = [&](std::string &into) {
+        if (const char c = peek(); c == '+' || c == '-') {
+            into += c;
+            ++pos;
+        }
+    };
+    const auto takeDigits = [&](std::string &into) {
+        bool any = false;
+        for (char c; isDigit(c = peek()); ++pos) {
+            into += c;
+            any = true;
+        }
+        return any;
+    };
+    takeSign(scan.number);
+    scan.hasDigits = takeDigits(scan.number);
     if (peek() == '.') {
         scan.number += '.';
         ++pos;
-        while (isDigit(c = peek())) {
-            scan.number += c;
-            scan.hasDigits = true;
-            ++pos;
-        }
+        scan.hasDigits = takeDigits(scan.number) || scan.hasDigits;
     }
     scan.end = pos;
     if (!scan.hasDigits)
         return scan;
     // An exponent counts only when digits follow it; otherwise the number
     // ends before the letter.
-    const std::size_t beforeExponent = pos;
-    const std::string mantissa = scan.number;
-    c = peek();
-    if (c == 'e' || c == 'E') {
+    if (const char c = peek(); c == 'e' || c == 'E') {
         std::string exponent = "e";
         ++pos;
-        c = peek();
-        if (c == '+' || c == '-') {
-            exponent += c;
-            ++pos;
-        }
-        bool expDigits = false;
-        while (isDigit(c = peek())) {
-            exponent += c;
-            expDigits = true;
-            ++pos;
-        }
-        if (expDigits) {
+        takeSign(exponent);
+        if (takeDigits(exponent)) {
             scan.number += exponent;
             scan.end = pos;
-        } else {
-            scan.number = mantissa;
-            scan.end = beforeExponent;
         }
     }
     return scan;
