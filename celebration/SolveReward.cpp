@@ -1,7 +1,6 @@
 #include "celebration/SolveReward.h"
 
 #include "celebration/FrmHooray.h"
-#include "core/NumberText.h"
 #include "records/FrmNewRecord.h"
 #include "records/SettingsStore.h"
 #include "records/StoreKeys.h"
@@ -35,8 +34,7 @@ void runSolveReward(
 
     if (solveSecs >= kShortestRecord && solveSecs < records.gBestTime) {
         records.gBestTime = solveSecs;
-        store.write(keys::kRecords, keys::kBestTime,
-            QString::fromStdString(decimalText(records.gBestTime)));
+        store.write(keys::kRecords, keys::kBestTime, QString::number(records.gBestTime));
         if (windows.showNewRecord)
             windows.showNewRecord();
     }

@@ -1,6 +1,5 @@
 #include "records/FrmBest.h"
 
-#include "core/NumberText.h"
 #include "records/Records.h"
 #include "records/RecordWindow.h"
 #include "ui/Colors.h"
@@ -41,7 +40,7 @@ FrmBest::FrmBest(const Records &records, QWidget *parent)
     auto *time = controls.get<QLabel>("lblBestTime");
     auto *player = controls.get<QLabel>("lblBestPlayer");
     player->setText(records.gBestPlayer);
-    time->setText(QString::fromStdString(decimalText(records.gBestTime)));
+    time->setText(QString::number(records.gBestTime));
     ui::fitTextToWidth(player);
     ui::fitTextToWidth(time);
 }

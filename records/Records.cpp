@@ -30,8 +30,7 @@ void loadRecords(Records &records, SettingsStore &store)
     if (records.gBestTime < 1) {
         // A first start, or the record was lost: start all three afresh.
         records.gBestTime = kNoRecordTime;
-        store.write(
-            keys::kRecords, keys::kBestTime, QString::fromStdString(decimalText(kNoRecordTime)));
+        store.write(keys::kRecords, keys::kBestTime, QString::number(kNoRecordTime));
         store.write(keys::kRecords, keys::kBestPlayer, kNoRecordHolder);
         store.write(keys::kRecords, keys::kTimesPlayed, QStringLiteral("0"));
     }
@@ -40,8 +39,8 @@ void loadRecords(Records &records, SettingsStore &store)
     // A counter that is not a number starts again from 0.
     records.gTimesPlayed
         = strictInt16(store.read(keys::kRecords, keys::kTimesPlayed).toStdString()).value_or(0);
-    store.write(keys::kRecords, keys::kTimesPlayed,
-        QString::fromStdString(decimalText(raisedByOne(records.gTimesPlayed))));
+    store.write(
+        keys::kRecords, keys::kTimesPlayed, QString::number(raisedByOne(records.gTimesPlayed)));
 }
 
 Placement readPlacement(const SettingsStore &store)
