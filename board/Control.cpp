@@ -12,12 +12,7 @@ std::string controlName(ControlId id)
         "lblPeeked", "lblHint1", "lblHint2", "lblHint3", "Label1", "Label2", "cmdNums", "cmdNew",
         "cmdHint", "cmdAnswers", "cmdHoorayTest", "Frame2", "Image1", "Toolbar1", "sbStatusBar"};
     std::string name(names.at(static_cast<std::size_t>(id.kind)));
-    if (id.index >= 0) {
-        name += '(';
-        name += std::to_string(id.index);
-        name += ')';
-    }
-    return name;
+    return id.index >= 0 ? name + '(' + std::to_string(id.index) + ')' : name;
 }
 
 } // namespace fw

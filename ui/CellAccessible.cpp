@@ -125,11 +125,7 @@ QAccessibleInterface *cellFactory(const QString &className, QObject *object)
 
 void installCellAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(cellFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(cellFactory);
 }
 
 } // namespace fw::ui

@@ -5,7 +5,7 @@
 // picked up whether it is held.
 namespace fw::ui {
 
-// Installs the cells' accessibility once per program.
+// Installs the cells' accessibility; once, before any cell is built.
 void installCellAccessibility();
 
 } // namespace fw::ui

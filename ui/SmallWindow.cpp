@@ -62,6 +62,8 @@ QAccessibleInterface *windowFactory(const QString &, QObject *object)
     return nullptr;
 }
 
+[[maybe_unused]] const bool kWindowsAccessible = (QAccessible::installFactory(windowFactory), true);
+
 } // namespace
 
 // A splash screen is never made the active window, so nothing of it is
@@ -112,11 +114,6 @@ private:
 
 void setUpSmallWindow(QWidget &window, const QString &name, const QString &title)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(windowFactory);
-        return true;
-    }();
-    (void)installed;
     // Marked before anything about it reaches assistive technology.
     window.setProperty(kReadWhole, true);
     window.setObjectName(name);

@@ -2,19 +2,11 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QList>
-#include <QPointer>
 #include <QTranslator>
 
 namespace fw::ui {
 
 namespace {
-
-QList<QPointer<QTranslator>> &installed()
-{
-    static QList<QPointer<QTranslator>> translators;
-    return translators;
-}
 
 bool install(const QLocale &language, const QString &name, const QString &folder)
 {
@@ -24,7 +16,6 @@ bool install(const QLocale &language, const QString &name, const QString &folder
         return false;
     }
     QCoreApplication::installTranslator(translator);
-    installed().append(translator);
     return true;
 }
 
@@ -55,13 +46,13 @@ QString installTranslations(const QLocale &locale)
 
 void removeTranslations()
 {
-    for (const QPointer<QTranslator> &translator : std::as_const(installed())) {
-        if (translator) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
+    // The translators installTranslations made are the application's children.
+    const auto translators = QCoreApplication::instance()->findChildren<QTranslator *>(
+        QString(), Qt::FindDirectChildrenOnly);
+    for (QTranslator *translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
     }
-    installed().clear();
 }
 
 } // namespace fw::ui
