@@ -65,8 +65,11 @@ void FrmNewUser::layOut()
         this, {.kind = Frame, .name = "fraMainFrame", .twips = {0, 0, 7380, 5412}});
     const ui::BuiltControls controls = ui::buildControls(frame, kControls);
     m_lblVersion = controls.get<QLabel>("lblVersion");
-    connect(controls.get<QPushButton>("Command1"), &QPushButton::clicked, this,
-        &FrmNewUser::Command1_Click);
+    // Enter presses the button too, as Space does, the way a button that
+    // closes a window answers the keyboard.
+    auto *command1 = controls.get<QPushButton>("Command1");
+    command1->setAutoDefault(true);
+    connect(command1, &QPushButton::clicked, this, &FrmNewUser::Command1_Click);
     ui::centreOnScreen(this);
 }
 

@@ -335,7 +335,7 @@ void TestOrca::startWindowsAreRead()
             "Solve the Puzzle! Can you add, subtract, multiply and divide these numbers: 5 1 2 "
             "To get this answer: 11 Here's the solution: 5  x  2  +  1  =  11"));
         STEP(p.hear("Click here to solve your own puzzle! push button."));
-        p.key("space");
+        p.key("Return");
         STEP(p.hear("Figurewheel frame"));
         STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
     });

@@ -156,8 +156,11 @@ void TestStartup::splashLoad()
 void TestStartup::handOverOrder_data()
 {
     QTest::addColumn<int>("count");
-    QTest::newRow("splash timer") << 15;
-    QTest::newRow("tutorial button") << 14;
+    QTest::addColumn<int>("key"); // how the tutorial's button is pressed; 0: clicked
+    QTest::newRow("splash timer") << 15 << 0;
+    QTest::newRow("tutorial button") << 14 << 0;
+    QTest::newRow("tutorial button, Space") << 14 << int(Qt::Key_Space);
+    QTest::newRow("tutorial button, Enter") << 14 << int(Qt::Key_Return);
 }
 
 // The main window is created and loaded while the start-up window is still on
@@ -165,6 +168,7 @@ void TestStartup::handOverOrder_data()
 void TestStartup::handOverOrder()
 {
     QFETCH(int, count);
+    QFETCH(int, key);
 
     MainWindowProbe probe;
     QWidget *first = Main(static_cast<std::int16_t>(count), probe.factory());
@@ -175,7 +179,12 @@ void TestStartup::handOverOrder()
     } else {
         auto *button = first->findChild<QPushButton *>(QStringLiteral("Command1"));
         QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
+        if (key == 0) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key(key));
+        }
     }
 
     QCOMPARE(probe.calls, 1);
