@@ -2,11 +2,7 @@
 // accessible name, and cells give their text as a locked text box does.
 // What a screen reader really says is heard by the screen-reader test.
 #include "AllWindows.h"
-#include "CountingSound.h"
-#include "mainwindow/FrmMain.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
-#include "support/ScriptedDie.h"
+#include "MainGame.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -56,19 +52,13 @@ private slots:
     void menuEntries();
 
 private:
-    ScriptedDie m_die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-    IniSettingsStore m_store;
-    Records m_records {999, QStringLiteral("Nobody"), 0};
-    CountingSound m_sound;
-    std::unique_ptr<FrmMain> m_main;
+    std::unique_ptr<MainGame> m_game;
 };
 
 void TestAccessibility::initTestCase()
 {
     QAccessible::setActive(true);
-    m_main = std::make_unique<FrmMain>(m_die, m_store, m_records, m_sound);
-    m_main->Form_Load();
-    m_main->show();
+    m_game = std::make_unique<MainGame>();
 }
 
 void TestAccessibility::everyWindowNamesItsControls_data()
@@ -81,8 +71,9 @@ void TestAccessibility::everyWindowNamesItsControls_data()
 void TestAccessibility::everyWindowNamesItsControls()
 {
     QFETCH(QString, window);
-    std::unique_ptr<QWidget> owned = makeSecondaryWindow(window, m_main.get(), m_sound, m_records);
-    QWidget *shown = owned ? owned.get() : m_main.get();
+    std::unique_ptr<QWidget> owned
+        = makeSecondaryWindow(window, &m_game->window, m_game->sound, m_game->records);
+    QWidget *shown = owned ? owned.get() : &m_game->window;
     QCOMPARE(shown->objectName(), window);
     QVERIFY(!shown->windowTitle().isEmpty() || window == "frmSplash");
     const QStringList unnamed = unnamedControls(shown);
@@ -113,7 +104,7 @@ void TestAccessibility::cellsOfTheMainWindow()
 {
     QFETCH(QString, cell);
     QFETCH(QString, name);
-    auto *box = m_main->findChild<QLineEdit *>(cell);
+    auto *box = m_game->window.findChild<QLineEdit *>(cell);
     QVERIFY(box);
     QCOMPARE(spoken(box), name);
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);
@@ -125,9 +116,9 @@ void TestAccessibility::cellsOfTheMainWindow()
 
 void TestAccessibility::menuEntries()
 {
-    const auto actions = m_main->menuBar()->actions();
+    const auto actions = m_game->window.menuBar()->actions();
     QCOMPARE(actions.size(), 3);
-    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(m_main->menuBar());
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(m_game->window.menuBar());
     QVERIFY(bar);
     QCOMPARE(bar->childCount(), 3);
     for (int n = 0; n < 3; ++n)

@@ -1,11 +1,7 @@
 // Every window on a screen scaled by 2: twice as large in device pixels,
 // every control where it was laid out, and no text cut off.
-#include "mainwindow/FrmMain.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
+#include "MainGame.h"
 #include "support/AllWindows.h"
-#include "support/CountingSound.h"
-#include "support/ScriptedDie.h"
 #include "support/TextFits.h"
 
 #include <QAbstractButton>
@@ -25,20 +21,14 @@ private slots:
     void windows();
 
 private:
-    ScriptedDie m_die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-    IniSettingsStore m_store;
-    Records m_records {999, QStringLiteral("Nobody"), 0};
-    CountingSound m_sound;
-    std::unique_ptr<FrmMain> m_main;
+    std::unique_ptr<MainGame> m_game;
 };
 
 void TestHighDpi::initTestCase()
 {
     QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
-    m_main = std::make_unique<FrmMain>(m_die, m_store, m_records, m_sound);
-    m_main->Form_Load();
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_game = std::make_unique<MainGame>();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_game->window));
 }
 
 void TestHighDpi::windows_data()
@@ -51,8 +41,9 @@ void TestHighDpi::windows_data()
 void TestHighDpi::windows()
 {
     QFETCH(QString, window);
-    std::unique_ptr<QWidget> owned = makeSecondaryWindow(window, m_main.get(), m_sound, m_records);
-    QWidget *shown = m_main.get();
+    std::unique_ptr<QWidget> owned
+        = makeSecondaryWindow(window, &m_game->window, m_game->sound, m_game->records);
+    QWidget *shown = &m_game->window;
     if (owned) {
         owned->show();
         QVERIFY(QTest::qWaitForWindowExposed(owned.get()));
