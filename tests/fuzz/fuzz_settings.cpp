@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMap>
 #include <QString>
 
@@ -156,6 +157,20 @@ bool namedOnce(const QByteArray &input, const QString &key)
 }
 
 } // namespace
+
+// The game reads its settings with its application object up, so a value
+// the file stores as one of Qt's picture types ("@Variant(...)", typed in by
+// hand) is built like any other value and then reads as no text. Without
+// the application object Qt stops the program instead.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz_settings";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
