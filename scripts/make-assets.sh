@@ -27,7 +27,6 @@ done
 # repository: the main window during a game, with the menu bar at the top.
 if [ -z "$shot" ] && [ -f tools/art/shots/main-window.png ]; then
   shot=$root/tools/art/shots/main-window.png
-  anchors=(--count 88,31 --row 330,268 --answer 20,347 --hint 20,379)
 fi
 
 cmake -S tools/art -B build-art -G Ninja >/dev/null

@@ -120,6 +120,14 @@ bool checkPng(const QString &root, const QString &name, int size)
     return c.finish();
 }
 
+bool checkPicture(const QString &root, const QString &name, const char *format, QSize size)
+{
+    FileCheck c(root, name);
+    if (c.opened())
+        c.read(format, size);
+    return c.finish();
+}
+
 bool checkBmp(const QString &root, const QString &name, QSize size, int bits, qint64 bytes)
 {
     FileCheck c(root, name);
@@ -255,7 +263,8 @@ bool checkAssets(const QString &root)
     ok &= checkBmp(root, "ui/pictures/background.bmp", QSize(591, 404), 24, 717558);
     ok &= checkBmp(root, "ui/pictures/splash.bmp", QSize(640, 471), 8, 302518);
     if (QFile::exists(QDir(root).filePath("ui/pictures/help.bmp")))
-        ok &= checkBmp(root, "ui/pictures/help.bmp", QSize(814, 676), 8, 552694);
+        ok &= checkBmp(root, "ui/pictures/help.bmp", QSize(814, 676), 8, 552694)
+            & checkPicture(root, "ui/pictures/help-shot.png", "png", QSize(633, 467));
     ok &= checkSunrise(root);
     ok &= checkDancers(root);
     ok &= checkSound(root);

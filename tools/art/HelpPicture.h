@@ -1,25 +1,25 @@
 #pragma once
 
+#include "shell/HelpCallouts.h"
+
 #include <QImage>
 #include <QPointF>
 
-// The help picture: a screenshot of the main window during a game, placed on
-// a larger canvas with four speech-bubble callouts pointing at its controls.
+// The help picture, drawn by the game's own code (shell/HelpCallouts) with
+// its English callouts.
 namespace art {
 
-inline constexpr int kHelpWidth = 814;
-inline constexpr int kHelpHeight = 676;
+using fw::help::HelpAnchors;
+using fw::help::kHelpHeight;
+using fw::help::kHelpWidth;
 
-// Where each callout points, in the screenshot's own pixels. The defaults fit
-// a 634 x 467 shot of the main window.
-struct HelpAnchors {
-    QPointF countButtons {40, 35};
-    QPointF playerRow {300, 245};
-    QPointF answer {50, 335};
-    QPointF hint {50, 367};
-};
-
-QImage composeHelpPicture(const QImage &screenshot, const HelpAnchors &anchors);
+inline QImage composeHelpPicture(const QImage &screenshot, const HelpAnchors &anchors)
+{
+    return fw::help::composeHelpPicture(screenshot, anchors,
+        {"How many numbers do you want?",
+            "Drag numbers and operators here until your guess matches the target box!",
+            "Click here to see the answer", "Click here for a hint"});
+}
 
 // A drawn stand-in for the main window's screenshot, 634 x 467, laid out
 // like the real window, to try the help picture before the game runs.

@@ -15,6 +15,7 @@
 #include "Quantize.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -187,7 +188,15 @@ int helpPicture(const QStringList &args)
     const QImage composed = art::composeHelpPicture(shot, anchors);
     const QImage indexed
         = art::toIndexed(composed, art::padded(art::medianCutPalette(composed, 256), 256), 0.5);
-    return report(art::saveBmp(indexed, args[3]), args[3]) ? 0 : 1;
+    // The screenshot alone, beside the picture, for the game to draw the
+    // picture again in other languages.
+    const QImage rgb = shot.convertToFormat(QImage::Format_RGB32);
+    const QImage shotIndexed = art::toIndexed(rgb, art::medianCutPalette(rgb, 256), 0.5);
+    const QString shotOut = QFileInfo(args[3]).dir().filePath("help-shot.png");
+    return report(art::saveBmp(indexed, args[3]), args[3])
+            && report(shotIndexed.save(shotOut, "PNG", 0), shotOut)
+        ? 0
+        : 1;
 }
 
 } // namespace
