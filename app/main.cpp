@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(fw::ui::windowIcon());
     // The game's one face for everything, also what Qt draws on its own.
     QApplication::setFont(fw::ui::defaultFont());
-    fw::ui::installTranslations(QLocale::system());
+    fw::ui::installTranslations(fw::ui::playerLocale());
 
     fw::Module1 module;
     module.records.gTimesPlayed = fw::readLaunchCount(module.store);

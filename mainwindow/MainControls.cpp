@@ -116,7 +116,7 @@ QString spokenName(ControlId id)
         return ui::Texts::tr("Solution, operator between cells %1 and %2").arg(n).arg(n + 1);
     case C::txtCurrentTotal: return ui::Texts::tr("Running total");
     case C::txtTimer: return ui::Texts::tr("Clock");
-    case C::cmdNums: return ui::Texts::tr("%1 numbers").arg(n);
+    case C::cmdNums: return ui::Texts::tr("%n numbers", nullptr, n);
     case C::txtOp:
         return ui::Texts::tr("Operator %1, drag it into your guess")
             .arg(operatorWord(paletteOperator(n)));

@@ -122,9 +122,12 @@ QString tidingsLine(const Puzzle &puzzle, std::span<const Tiding> tidings)
 
 QString statusLine(const Puzzle &puzzle)
 {
-    return ui::Texts::tr("Target %1. Total: %2. Clock: %3 seconds.")
+    // The clock is said as it shows ("00" before its first tick); the count
+    // it shows picks the plural form of "seconds".
+    const QString clock = textOf(puzzle, {Control::txtTimer});
+    return ui::Texts::tr("Target %1. Total: %2. Clock: %3 seconds.", nullptr, clock.toInt())
         .arg(textOf(puzzle, {Control::txtNumber, 0}), textOf(puzzle, {Control::txtCurrentTotal}),
-            textOf(puzzle, {Control::txtTimer}));
+            clock);
 }
 
 } // namespace fw

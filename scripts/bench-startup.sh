@@ -10,6 +10,10 @@
 # with the clock ticking). The game starts on the splash path: its settings
 # say TimesPlayed=20, so the splash shows for 500 ms before the main window.
 #
+# The game also starts in each language of BENCH_LANGS (default German and
+# Japanese), in the same runs, beside English: each row after "game" is the
+# game under that LANG, compared with English.
+#
 # Environment: BENCH_RUNS (default 5), BENCH_CALLGRIND=0 to skip callgrind,
 # BENCH_IDLE=0 to skip the idle run, BENCH_BUILD (default build-bench),
 # BENCH_OUT (default $BENCH_BUILD/bench-results: logs and callgrind files).
@@ -17,6 +21,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 runs=${BENCH_RUNS:-5}
+read -r -a langs <<<"${BENCH_LANGS:-de_DE.UTF-8 ja_JP.UTF-8}"
+# game-de, game-ja...: the game's runs in each language
+lang_name() { echo "game-${1%%_*}"; }
 build=${BENCH_BUILD:-build-bench}
 out=${BENCH_OUT:-$build/bench-results}
 export LC_ALL=C
@@ -84,9 +91,16 @@ echo "bench: display $display, $runs plain runs each, results in $out"
 run game frmMain "$out/warmup.log" -- "$game"
 run bare frmBare "$out/warmup.log" -- "$bare"
 
+for lang in "${langs[@]}"; do
+  run "$(lang_name "$lang")" frmMain "$out/warmup.log" LANG="$lang" -- "$game"
+done
+
 for i in $(seq "$runs"); do
   run game frmMain "$out/game.log" -- "$game"
   run bare frmBare "$out/bare.log" -- "$bare"
+  for lang in "${langs[@]}"; do
+    run "$(lang_name "$lang")" frmMain "$out/$(lang_name "$lang").log" LANG="$lang" -- "$game"
+  done
 done
 
 instr() { # total instructions in the callgrind files OUT*
@@ -108,6 +122,10 @@ if [ "${BENCH_CALLGRIND:-1}" != 0 ]; then
   game_ir=$(instr "$out/game.cg")
   bare_ir=$(instr "$out/bare.cg")
   label_ir=$(instr "$out/label.cg")
+  for lang in "${langs[@]}"; do
+    name=$(lang_name "$lang")
+    run "$name" frmMain "$out/$name.callgrind.log" LANG="$lang" -- "${cg[@]}" --callgrind-out-file="$out/$name.cg" "$game"
+  done
 fi
 
 # --- the table ---------------------------------------------------------------
@@ -133,6 +151,24 @@ awk '
     if (label != "nan") printf "\nbare window with one line of text: %s instructions (%.2fx bare)\n", mi(label), label / ir[2]
     printf "\nThe game'"'"'s wall time includes the splash'"'"'s 500 ms; goal: instructions <= 4.0x, peak RSS <= 1.4x.\n"
   }' label="$label_ir" "$out/summary.txt"
+
+# The game in other languages, beside English.
+if [ ${#langs[@]} -gt 0 ]; then
+  printf '\n%-10s %14s %14s %14s %16s\n' "language" "instructions" "wall ms (med)" "CPU ms (med)" "peak RSS MiB"
+  for lang in "${langs[@]}"; do
+    name=$(lang_name "$lang")
+    ir=nan
+    [ "$game_ir" = nan ] || ir=$(instr "$out/$name.cg")
+    printf '%s %s %s %s %s\n' "$name" "$ir" "$(value wall_ms "$out/$name.log" | median)" \
+      "$(value cpu_ms "$out/$name.log" | median)" "$(value hwm_kib "$out/$name.log" | median)"
+  done | awk -v gir="$game_ir" -v gw="$(value wall_ms "$out/game.log" | median)" \
+    -v gc="$(value cpu_ms "$out/game.log" | median)" '
+    function mi(v) { return v == "nan" ? "n/a" : sprintf("%.1f M", v / 1e6) }
+    function ratio(a, b) { return (a == "nan" || b == "nan" || b == 0) ? "n/a" : sprintf("%+.1f %%", (a / b - 1) * 100) }
+    { printf "%-10s %14s %14.1f %14.1f %16.1f\n", $1, mi($2), $3, $4, $5 / 1024
+      printf "%-10s %14s %14s %14s\n", "  vs game", ratio($2, gir), ratio($3, gw), ratio($4, gc) }
+    END { printf "\nGoal: each language within 10 %% of English.\n" }'
+fi
 
 if [ "${BENCH_IDLE:-1}" != 0 ]; then
   run game frmMain "$out/idle.log" FW_BENCH_IDLE_MS=10000 FW_BENCH_SETTLE_MS=1000 -- "$game"

@@ -38,6 +38,9 @@ test_packages=(
   # Qt's GTK platform theme, which brings GTK's dark Adwaita to the colour
   # schemes test
   qt6-gtk-platformtheme
+  # a small Chinese and Japanese face, for the translations test to find
+  # every glyph of those languages (a player's desktop brings its own)
+  fonts-wqy-microhei
 )
 
 case ${1:-run} in

@@ -1,6 +1,8 @@
 #include "shell/FrmHelp.h"
 
+#include "shell/HelpPicture.h"
 #include "ui/ControlTable.h"
+#include "ui/Pictures.h"
 #include "ui/SmallWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
@@ -59,15 +61,20 @@ void FrmHelp::layOut()
         *this, QStringLiteral("frmHelp"), ui::Texts::tr("How do I play Figurewheel?"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(ui::twipsSize(9732, 6984));
-    ui::buildControl(this,
+    // The picture shipped is English; another language draws it anew.
+    const QImage translated = translatedHelpPicture();
+    auto *picture = static_cast<QLabel *>(ui::buildControl(this,
         {.kind = ui::ControlKind::Picture,
             .name = "Image1",
             .twips = {120, 120, 9612, 6732},
-            .resource = ":/pictures/help.bmp",
+            .resource = translated.isNull() ? ":/pictures/help.bmp" : nullptr,
             .spoken = QT_TRANSLATE_NOOP("Figurewheel",
                 "How to play: choose how many numbers, drag numbers and operators into "
                 "your guess until it matches the target, and use Answer or Hint when "
-                "you are stuck")});
+                "you are stuck")}));
+    if (!translated.isNull())
+        picture->setPixmap(
+            ui::scaledPicture(translated, picture->size(), picture->devicePixelRatioF()));
 }
 
 void showHelp(QWidget *owner)

@@ -108,10 +108,6 @@
         <translation>Uhr</translation>
     </message>
     <message>
-        <source>%1 numbers</source>
-        <translation>%1 Zahlen</translation>
-    </message>
-    <message>
         <source>minus</source>
         <translation>minus</translation>
     </message>
@@ -275,9 +271,12 @@
         <source>Holding %1.</source>
         <translation>In der Hand: %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Target %1. Total: %2. Clock: %3 seconds.</source>
-        <translation>Ziel %1. Zwischenergebnis: %2. Uhr: %3 Sekunden.</translation>
+        <translation>
+            <numerusform>Ziel %1. Zwischenergebnis: %2. Uhr: %3 Sekunde.</numerusform>
+            <numerusform>Ziel %1. Zwischenergebnis: %2. Uhr: %3 Sekunden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Between cells %1 and %2: nothing.</source>
@@ -298,6 +297,25 @@
     <message>
         <source>Hint %1.</source>
         <translation>Tipp %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers</source>
+        <translation>
+            <numerusform>%n Zahl</numerusform>
+            <numerusform>%n Zahlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag numbers and operators here until your guess matches the target box!</source>
+        <translation>Zieh Zahlen und Rechenzeichen hierher, bis dein Versuch das Ziel ergibt!</translation>
+    </message>
+    <message>
+        <source>Click here to see the answer</source>
+        <translation>Klick hier für die Lösung</translation>
+    </message>
+    <message>
+        <source>Click here for a hint</source>
+        <translation>Klick hier für einen Tipp</translation>
     </message>
 </context>
 </TS>

@@ -108,10 +108,6 @@
         <translation>Chronomètre</translation>
     </message>
     <message>
-        <source>%1 numbers</source>
-        <translation>%1 nombres</translation>
-    </message>
-    <message>
         <source>minus</source>
         <translation>moins</translation>
     </message>
@@ -275,9 +271,12 @@
         <source>Holding %1.</source>
         <translation>En main : %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Target %1. Total: %2. Clock: %3 seconds.</source>
-        <translation>Cible %1. Total : %2. Horloge : %3 secondes.</translation>
+        <translation>
+            <numerusform>Cible %1. Total : %2. Horloge : %3 seconde.</numerusform>
+            <numerusform>Cible %1. Total : %2. Horloge : %3 secondes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Between cells %1 and %2: nothing.</source>
@@ -298,6 +297,25 @@
     <message>
         <source>Hint %1.</source>
         <translation>Indice %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers</source>
+        <translation>
+            <numerusform>%n nombre</numerusform>
+            <numerusform>%n nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag numbers and operators here until your guess matches the target box!</source>
+        <translation>Fais glisser nombres et opérateurs ici jusqu&apos;à atteindre la cible&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Click here to see the answer</source>
+        <translation>Clique ici pour voir la solution</translation>
+    </message>
+    <message>
+        <source>Click here for a hint</source>
+        <translation>Clique ici pour un indice</translation>
     </message>
 </context>
 </TS>

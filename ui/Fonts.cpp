@@ -75,17 +75,21 @@ QFont defaultFont()
     return gameFont(8);
 }
 
-void fitTextToWidth(QLabel *label)
+QFont narrowedToFit(QFont font, const QString &text, int room)
 {
     // The face as designed, unstretched; a text that fits keeps it, so the
-    // label shares its face with every other control of that size.
-    QFont font = label->font();
+    // control shares its face with every other control of that size.
     font.setStretch(QFont::AnyStretch);
-    const QString text = label->text();
-    const int room = label->width() - 2 * label->margin();
     const int needed = text.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(text);
     if (needed > room && needed > 0)
         font.setStretch(qMax(50, room * 100 / needed));
+    return font;
+}
+
+void fitTextToWidth(QLabel *label)
+{
+    const QFont font
+        = narrowedToFit(label->font(), label->text(), label->width() - 2 * label->margin());
     if (font != label->font())
         label->setFont(font);
 }

@@ -11,6 +11,10 @@ QFont gameFont(double points, bool bold = false, bool italic = false);
 // The face at the platform's default dialog size, 8 points.
 QFont defaultFont();
 
+// The face narrowed just enough that the text fits `room` pixels, for faces
+// wider than the one the window was designed with; a text that fits keeps
+// the face as it is.
+QFont narrowedToFit(QFont font, const QString &text, int room);
 // Narrows the label's face just enough that its text fits its width, for
 // faces wider than the one the window was designed with; a text that fits
 // keeps the face as it is.

@@ -32,15 +32,23 @@ QPixmap scaledPicture(const QString &resource, QSize size, qreal ratio)
         if (reinterpret_cast<quintptr>(pixels) % 4 != 0)
             image = image.copy();
     } else {
-        image = QImage(resource);
-        if (image.isNull())
-            return {};
-        // The formats a pixmap would hold them in.
-        image.convertTo(
-            image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-        image = image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return scaledPicture(QImage(resource), size, ratio);
     }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QPixmap scaledPicture(QImage image, QSize size, qreal ratio)
+{
+    const QSize deviceSize = size * ratio;
+    if (deviceSize.isEmpty() || image.isNull())
+        return {};
+    // The formats a pixmap would hold them in.
+    image.convertTo(
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QPixmap pixmap = QPixmap::fromImage(
+        image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

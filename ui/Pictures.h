@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -13,6 +14,8 @@ namespace fw::ui {
 // any other picture or size is decoded and scaled here. A missing picture
 // gives a null pixmap.
 QPixmap scaledPicture(const QString &resource, QSize size, qreal ratio);
+// The same for a picture drawn by the program.
+QPixmap scaledPicture(QImage image, QSize size, qreal ratio);
 
 // The game's window icon (icon.ico, 32 x 32), from the pixels built into the
 // program: set once on the application, every window shows it.

@@ -1,15 +1,19 @@
-// The game in German and in French: every window built with the language's
-// translation installed shows no English text left over, and every label and
-// button still holds its text within its rectangle. Without a translation
-// (every other test) the game is English, as written.
+// The game in every language it ships: every window built with the
+// language's translation installed shows no English text left over, every
+// label and button still holds its text within its rectangle in glyphs its
+// fonts have, and the help picture is drawn in the language. Without a
+// translation (every other test) the game is English, as written.
 #include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "shell/HelpCallouts.h"
+#include "shell/HelpPicture.h"
 #include "support/AllWindows.h"
 #include "support/CountingSound.h"
 #include "support/ScriptedDie.h"
 #include "support/TextFits.h"
 #include "ui/ControlTable.h"
+#include "ui/Pictures.h"
 #include "ui/Translations.h"
 
 #include <QAbstractButton>
@@ -21,8 +25,10 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 #include <QtTest>
 
 #include <memory>
@@ -30,6 +36,17 @@
 using namespace fw;
 
 namespace {
+
+// The languages the build ships, besides English.
+const QStringList kLanguages = QStringLiteral(FW_LANGUAGES).split(QLatin1Char(','));
+
+// One row for each language and each of the given cases.
+template <typename Row> void eachLanguage(const QStringList &cases, Row row)
+{
+    for (const QString &language : kLanguages)
+        for (const QString &name : cases)
+            row(QTest::newRow(qPrintable(language + QLatin1Char(' ') + name)), language, name);
+}
 
 // Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
 const std::vector<int> kFirstPuzzle {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
@@ -110,6 +127,11 @@ bool sameInEveryLanguage(QString text)
     return !text.contains(QRegularExpression(QStringLiteral("\\p{L}")));
 }
 
+// The callouts as the shipped English picture has them.
+const char *const englishCallouts[] = {"How many numbers do you want?",
+    "Drag numbers and operators here until your guess matches the target box!",
+    "Click here to see the answer", "Click here for a hint"};
+
 std::unique_ptr<QWidget> makeWindow(const QString &name, Game &game)
 {
     if (name == QLatin1String("frmMain"))
@@ -126,10 +148,16 @@ private slots:
     void translationsTravelWithTheProgram();
     void languageFollowsTheLocale_data();
     void languageFollowsTheLocale();
+    void languageFollowsTheEnvironment_data();
+    void languageFollowsTheEnvironment();
+    void installsTheEnvironmentsLanguage();
     void everyWindowTranslated_data();
     void everyWindowTranslated();
     void closingMessagesTranslated_data();
     void closingMessagesTranslated();
+    void helpPictureInTheLanguage_data();
+    void helpPictureInTheLanguage();
+    void helpPictureRedrawnInEnglish();
     void spokenNamesKeepTheirNumbers();
     void qtsOwnTextsTranslated();
 };
@@ -141,10 +169,11 @@ void TestTranslations::cleanup()
 
 void TestTranslations::translationsTravelWithTheProgram()
 {
-    for (const char *language : {"de", "fr"})
-        QVERIFY2(
-            QFile::exists(QStringLiteral(":/i18n/figurewheel_%1.qm").arg(QLatin1String(language))),
-            language);
+    QStringList shipped;
+    for (const QString &language : kLanguages)
+        shipped << QStringLiteral("figurewheel_%1.qm").arg(language);
+    shipped.sort();
+    QCOMPARE(QDir(QStringLiteral(":/i18n")).entryList(), shipped);
 }
 
 void TestTranslations::languageFollowsTheLocale_data()
@@ -158,7 +187,75 @@ void TestTranslations::languageFollowsTheLocale_data()
     QTest::newRow("English") << QLocale(QStringLiteral("en_US")) << "";
     QTest::newRow("British English") << QLocale(QStringLiteral("en_GB")) << "";
     QTest::newRow("C") << QLocale::c() << "";
-    QTest::newRow("Italian, not shipped") << QLocale(QStringLiteral("it_IT")) << "";
+    QTest::newRow("Greek, not shipped") << QLocale(QStringLiteral("el_GR")) << "";
+    QTest::newRow("Portuguese of Portugal") << QLocale(QStringLiteral("pt_PT")) << "pt_BR";
+    QTest::newRow("Brazilian Portuguese") << QLocale(QStringLiteral("pt_BR")) << "pt_BR";
+    QTest::newRow("Mexican Spanish") << QLocale(QStringLiteral("es_MX")) << "es";
+    QTest::newRow("Belgian Dutch") << QLocale(QStringLiteral("nl_BE")) << "nl";
+    QTest::newRow("Simplified Chinese") << QLocale(QStringLiteral("zh_CN")) << "zh_CN";
+    QTest::newRow("Singapore Chinese") << QLocale(QStringLiteral("zh_SG")) << "zh_CN";
+    QTest::newRow("Traditional Chinese") << QLocale(QStringLiteral("zh_TW")) << "";
+    QTest::newRow("Hong Kong Chinese") << QLocale(QStringLiteral("zh_HK")) << "";
+    QTest::newRow("Japanese") << QLocale(QStringLiteral("ja_JP")) << "ja";
+    for (const QString &language : kLanguages)
+        QTest::newRow(qPrintable(language)) << QLocale(language) << language;
+}
+
+// The environment's language as the game reads it at start, in a child
+// process, since Qt reads the system locale once: each row runs this test
+// binary again with its variables, and the child's run of
+// installsTheEnvironmentsLanguage compares.
+void TestTranslations::languageFollowsTheEnvironment_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QString>("language");
+    const QString tooLong(300, QLatin1Char('d'));
+    QTest::newRow("LANG") << QStringList {"LANG=ja_JP.UTF-8"} << "ja";
+    QTest::newRow("LANGUAGE first") << QStringList {"LANG=de_DE.UTF-8", "LANGUAGE=ru:de"} << "ru";
+    QTest::newRow("LANGUAGE, another region first")
+        << QStringList {"LANG=sv_SE.UTF-8", "LANGUAGE=pt_PT:pl"} << "pt_BR";
+    QTest::newRow("LC_ALL") << QStringList {"LANG=fr_FR.UTF-8", "LC_ALL=tr_TR.UTF-8"} << "tr";
+    QTest::newRow("Portugal") << QStringList {"LANG=pt_PT.UTF-8"} << "pt_BR";
+    QTest::newRow("C") << QStringList {"LANG=C", "LANGUAGE=de"} << "";
+    QTest::newRow("nothing") << QStringList {} << "";
+    QTest::newRow("unknown") << QStringList {"LANG=xx"} << "";
+    QTest::newRow("unknown LANGUAGE") << QStringList {"LANGUAGE=xx"} << "";
+    QTest::newRow("colons") << QStringList {"LANG=:::", "LANGUAGE=:::"} << "";
+    QTest::newRow("empty parts") << QStringList {"LANG=de_DE.@"} << "";
+    QTest::newRow("300 characters") << QStringList {"LANG=" + tooLong, "LC_ALL=" + tooLong} << "";
+}
+
+void TestTranslations::languageFollowsTheEnvironment()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, language);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(name));
+    for (const QString &variable : variables)
+        environment.insert(
+            variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    environment.insert(QStringLiteral("FIGUREWHEEL_EXPECTED_LANGUAGE"), language);
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("installsTheEnvironmentsLanguage")});
+    QVERIFY(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    QVERIFY2(child.exitCode() == 0, qPrintable(output));
+    QVERIFY2(output.contains(
+                 QLatin1String("PASS   : TestTranslations::installsTheEnvironmentsLanguage")),
+        qPrintable(output));
+    // Nothing said about the locale on the way: no error for any of them.
+    QVERIFY2(!output.contains(QLatin1String("QWARN")), qPrintable(output));
+}
+
+void TestTranslations::installsTheEnvironmentsLanguage()
+{
+    if (!qEnvironmentVariableIsSet("FIGUREWHEEL_EXPECTED_LANGUAGE"))
+        QSKIP("run by languageFollowsTheEnvironment in a child process");
+    QCOMPARE(ui::installTranslations(ui::playerLocale()),
+        qEnvironmentVariable("FIGUREWHEEL_EXPECTED_LANGUAGE"));
 }
 
 void TestTranslations::languageFollowsTheLocale()
@@ -175,10 +272,9 @@ void TestTranslations::everyWindowTranslated_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
-    for (const char *language : {"de", "fr"})
-        for (const QString &window : kAllWindows)
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(language), window)))
-                << QString::fromLatin1(language) << window;
+    eachLanguage(kAllWindows, [](QTestData &row, const QString &language, const QString &window) {
+        row << language << window;
+    });
 }
 
 void TestTranslations::everyWindowTranslated()
@@ -210,7 +306,7 @@ void TestTranslations::everyWindowTranslated()
     }
     QVERIFY2(leftInEnglish.isEmpty(), qPrintable(leftInEnglish.join(QStringLiteral("; "))));
 
-    const QStringList overruns = overrunning(shown);
+    const QStringList overruns = overrunning(shown) + withoutGlyphs(shown);
     QVERIFY2(overruns.isEmpty(), qPrintable(overruns.join(QStringLiteral("; "))));
 }
 
@@ -219,12 +315,11 @@ void TestTranslations::closingMessagesTranslated_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("peeked");
     QTest::addColumn<QString>("english");
-    for (const char *language : {"de", "fr"}) {
-        QTest::newRow(qPrintable(QStringLiteral("%1 solved").arg(QLatin1String(language))))
-            << QString::fromLatin1(language) << false << "!!!Way to go!!!";
-        QTest::newRow(qPrintable(QStringLiteral("%1 after peeking").arg(QLatin1String(language))))
-            << QString::fromLatin1(language) << true << "You're done!";
-    }
+    eachLanguage({QStringLiteral("solved"), QStringLiteral("after peeking")},
+        [](QTestData &row, const QString &language, const QString &how) {
+            const bool peeked = how != QLatin1String("solved");
+            row << language << peeked << (peeked ? "You're done!" : "!!!Way to go!!!");
+        });
 }
 
 void TestTranslations::closingMessagesTranslated()
@@ -252,6 +347,113 @@ void TestTranslations::closingMessagesTranslated()
     QCOMPARE(game.window->control({Control::lblPeeked})->isVisible(), peeked);
     QVERIFY2(overrunning(game.window.get()).isEmpty(),
         qPrintable(overrunning(game.window.get()).join("; ")));
+}
+
+void TestTranslations::helpPictureInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    eachLanguage({QStringLiteral("help picture")},
+        [](QTestData &row, const QString &language, const QString &) { row << language; });
+}
+
+// The help picture drawn in the language: every caption of the pictured
+// window fits its place in glyphs its face has, and every callout's words fit
+// their bubble, the bubbles clear of each other and on the picture.
+void TestTranslations::helpPictureInTheLanguage()
+{
+    QFETCH(QString, language);
+    QCOMPARE(ui::installTranslations(QLocale(language)), language);
+    const QImage picture = translatedHelpPicture();
+    QCOMPARE(picture.size(), QSize(help::kHelpWidth, help::kHelpHeight));
+    QStringList problems;
+    const auto captions = picturedCaptions();
+    for (const PicturedCaption &caption : captions) {
+        const int needed = QFontMetrics(caption.font).horizontalAdvance(caption.text);
+        const int room = caption.box.width() - (caption.align & Qt::AlignHCenter ? 6 : 0);
+        if (needed > room || caption.box.right() >= helpScreenshot().width())
+            problems << QStringLiteral("\"%1\" %2 > %3").arg(caption.text).arg(needed).arg(room);
+        if (!drawsEveryGlyph(caption.text, caption.font))
+            problems << QStringLiteral("no glyphs for \"%1\"").arg(caption.text);
+    }
+    const help::CalloutTexts texts {ui::Texts::tr("How many numbers do you want?"),
+        ui::Texts::tr("Drag numbers and operators here until your guess matches the target box!"),
+        ui::Texts::tr("Click here to see the answer"), ui::Texts::tr("Click here for a hint")};
+    const QString said[] = {texts.countButtons, texts.playerRow, texts.answer, texts.hint};
+    const auto bubbles = calloutBubbles(helpScreenshot().size(), {}, texts);
+    const QFontMetricsF metrics(help::calloutFont());
+    for (std::size_t n = 0; n < bubbles.size(); ++n) {
+        if (said[n] == QLatin1String(englishCallouts[n]))
+            problems << QStringLiteral("callout left in English: %1").arg(said[n]);
+        if (!QRectF(0, 0, help::kHelpWidth, help::kHelpHeight).contains(bubbles[n]))
+            problems << QStringLiteral("bubble off the picture: %1").arg(said[n]);
+        for (std::size_t other = n + 1; other < bubbles.size(); ++other)
+            if (bubbles[n].intersects(bubbles[other]))
+                problems << QStringLiteral("bubbles overlap: %1 / %2").arg(said[n], said[other]);
+        // What lies between two places a line may break (a word, or one
+        // Chinese character) must fit the bubble's width.
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, said[n]);
+        for (qsizetype from = 0, to = breaks.toNextBoundary(); to > 0;
+             from = to, to = breaks.toNextBoundary()) {
+            const QString piece = said[n].mid(from, to - from).trimmed();
+            if (metrics.horizontalAdvance(piece) > help::calloutTextWidth(bubbles[n]))
+                problems << QStringLiteral("wider than its bubble: %1").arg(piece);
+        }
+        if (!drawsEveryGlyph(said[n], help::calloutFont()))
+            problems << QStringLiteral("no glyphs for \"%1\"").arg(said[n]);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+
+    // The help window shows it.
+    Game game;
+    const auto window = makeWindow(QStringLiteral("frmHelp"), game);
+    window->show();
+    const auto *shown = window->findChild<QLabel *>(QStringLiteral("Image1"));
+    QVERIFY(shown);
+    QCOMPARE(shown->pixmap().toImage(),
+        ui::scaledPicture(picture, shown->size(), shown->devicePixelRatioF()).toImage());
+}
+
+// Written over in English, the pictured window's captions come out where the
+// screenshot has them: the ink of each stands within a pixel of the old one.
+void TestTranslations::helpPictureRedrawnInEnglish()
+{
+    QVERIFY(translatedHelpPicture().isNull());
+    const QImage shot
+        = QImage(QStringLiteral(":/pictures/help-shot.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage redrawn = helpScreenshot();
+    QCOMPARE(redrawn.size(), shot.size());
+    const auto inkOf = [](const QImage &image, const PicturedCaption &caption) {
+        QRect ink;
+        for (int y = caption.box.top(); y <= caption.box.bottom(); ++y)
+            for (int x = caption.box.left(); x <= caption.box.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (std::abs(c.red() - caption.ink.red())
+                        + std::abs(c.green() - caption.ink.green())
+                        + std::abs(c.blue() - caption.ink.blue())
+                    < 160)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        return ink;
+    };
+    QStringList problems;
+    for (const PicturedCaption &caption : picturedCaptions()) {
+        const QRect before = inkOf(shot, caption), after = inkOf(redrawn, caption);
+        const QMargins apart(after.left() - before.left(), after.top() - before.top(),
+            after.right() - before.right(), after.bottom() - before.bottom());
+        if (before.isEmpty() || std::abs(apart.left()) > 1 || std::abs(apart.top()) > 1
+            || std::abs(apart.right()) > 1 || std::abs(apart.bottom()) > 1)
+            problems << QStringLiteral("%1: (%2,%3)-(%4,%5) drawn (%6,%7)-(%8,%9)")
+                            .arg(caption.text)
+                            .arg(before.left())
+                            .arg(before.top())
+                            .arg(before.right())
+                            .arg(before.bottom())
+                            .arg(after.left())
+                            .arg(after.top())
+                            .arg(after.right())
+                            .arg(after.bottom());
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 }
 
 void TestTranslations::spokenNamesKeepTheirNumbers()

@@ -6,6 +6,7 @@
 #include "OrcaLog.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
+#include "ui/Translations.h"
 
 #include <QAccessible>
 #include <QEventLoop>
@@ -156,6 +157,7 @@ private slots:
     void initTestCase();
     void playByEar();
     void startWindowsAreRead();
+    void playsInSpanish();
 };
 
 void TestOrca::initTestCase()
@@ -339,6 +341,56 @@ void TestOrca::startWindowsAreRead()
         STEP(p.hear("Figurewheel frame"));
         STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
     });
+    QVERIFY2(trouble.isEmpty(), qPrintable(trouble.join('\n')));
+}
+
+// A Spanish player hears the deal, the moves and the closing message in
+// Spanish, from the same keys.
+void TestOrca::playsInSpanish()
+{
+    QCOMPARE(ui::installTranslations(QLocale(QStringLiteral("es_ES"))), QStringLiteral("es"));
+    const auto tr = [](const char *text) { return ui::Texts::tr(text); };
+    QVERIFY(tr("Total: %1.") != QLatin1String("Total: %1.") || tr("Hint") != "Hint");
+    OrcaLog log(qEnvironmentVariable("FW_ORCA_LOG"));
+    log.skipAll();
+    // A best time of a second: no new record, the celebration ends the game.
+    IniSettingsStore().write("Records", "BestTime", "1");
+    MainGame game;
+    game.window.activateWindow();
+    const QString poolCell = tr("Number %1 of the pool"), rowCell = tr("Your guess, cell %1");
+    const QString palette = tr("Operator %1, drag it into your guess");
+    const QString gap = tr("Operator between cells %1 and %2");
+    const QString notification = QStringLiteral("notification ");
+    const QString total = QLatin1Char(' ') + tr("Total: %1.");
+    const QStringList trouble = playAlong(log, [&](Player &p) {
+        STEP(p.hear(notification + tr("Target %1. Numbers: %2.").arg(22).arg("4, 2, 5")));
+        // 5 X 4 + 2, by the keys.
+        const struct {
+            QString from, held, to, then;
+        } moves[] = {
+            {poolCell.arg(3), "5", rowCell.arg(1), tr("Cell %1: %2.").arg(1).arg(5) + total.arg(5)},
+            {palette.arg(tr("times")), tr("times"), gap.arg(1).arg(2),
+                tr("Between cells %1 and %2: %3.").arg(1).arg(2).arg(tr("times")) + total.arg(5)},
+            {poolCell.arg(1), "4", rowCell.arg(2),
+                tr("Cell %1: %2.").arg(2).arg(4) + total.arg(20)},
+            {palette.arg(tr("plus")), tr("plus"), gap.arg(2).arg(3),
+                tr("Between cells %1 and %2: %3.").arg(2).arg(3).arg(tr("plus")) + total.arg(20)},
+            {poolCell.arg(2), "2", rowCell.arg(3),
+                tr("Cell %1: %2.").arg(3).arg(2) + total.arg(22) + ' ' + tr("!!!Way to go!!!")},
+        };
+        for (const auto &move : moves) {
+            STEP(p.tabTo(move.from));
+            p.key("space");
+            STEP(p.hear(notification + tr("Holding %1.").arg(move.held)));
+            STEP(p.tabTo(move.to));
+            p.key("space");
+            STEP(p.hear(notification + move.then));
+        }
+        STEP(p.hear("alert " + tr("Congratulations!  You did it!")));
+        p.key("alt+F4");
+        STEP(p.hear("Figurewheel frame"));
+    });
+    ui::removeTranslations();
     QVERIFY2(trouble.isEmpty(), qPrintable(trouble.join('\n')));
 }
 

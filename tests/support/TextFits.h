@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QStringList>
 #include <QStyle>
+#include <QTextLayout>
 #include <QWidget>
 
 // Where a control's text does not fit it, readable in a failure message, or
@@ -52,4 +54,38 @@ inline QStringList overrunning(const QWidget *window)
                 overruns << problem;
     }
     return overruns;
+}
+
+// Whether the font, with the faces the system finds for what it lacks, has a
+// glyph for every character of the text: none would show as an empty box.
+inline bool drawsEveryGlyph(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const auto runs = layout.glyphRuns();
+    for (const QGlyphRun &run : runs) {
+        const auto glyphs = run.glyphIndexes();
+        if (glyphs.contains(0u))
+            return false;
+    }
+    return true;
+}
+
+// The labels and buttons on view in a window whose texts would show a
+// character as an empty box.
+inline QStringList withoutGlyphs(const QWidget *window)
+{
+    QStringList missing;
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        QString text;
+        if (auto *label = qobject_cast<const QLabel *>(control))
+            text = label->text();
+        else if (auto *button = qobject_cast<const QAbstractButton *>(control))
+            text = button->text();
+        if (control->isVisibleTo(window) && !drawsEveryGlyph(text, control->font()))
+            missing << QStringLiteral("%1 \"%2\" has no glyphs").arg(control->objectName(), text);
+    }
+    return missing;
 }
