@@ -417,7 +417,17 @@ void TestTranslations::helpPictureInTheLanguage()
 // screenshot has them: the ink of each stands within a pixel of the old one.
 void TestTranslations::helpPictureRedrawnInEnglish()
 {
+    // In English the help window shows the shipped picture as it always has.
     QVERIFY(translatedHelpPicture().isNull());
+    Game game;
+    const auto help = makeWindow(QStringLiteral("frmHelp"), game);
+    help->show();
+    const auto *shown = help->findChild<QLabel *>(QStringLiteral("Image1"));
+    QCOMPARE(shown->pixmap().toImage(),
+        ui::scaledPicture(
+            QStringLiteral(":/pictures/help.bmp"), shown->size(), shown->devicePixelRatioF())
+            .toImage());
+
     const QImage shot
         = QImage(QStringLiteral(":/pictures/help-shot.png")).convertToFormat(QImage::Format_RGB32);
     const QImage redrawn = helpScreenshot();
@@ -471,6 +481,15 @@ void TestTranslations::spokenNamesKeepTheirNumbers()
         game.window->Timer1_Timer();
     QCOMPARE(qobject_cast<QLineEdit *>(game.window->control({Control::txtTimer}))->text(),
         QStringLiteral("1234"));
+
+    // A count takes its language's plural form: 2 but 5 numbers differ in Polish.
+    ui::removeTranslations();
+    QCOMPARE(ui::installTranslations(QLocale(QStringLiteral("pl_PL"))), QStringLiteral("pl"));
+    Game polish;
+    QCOMPARE(polish.window->control({Control::cmdNums, 2})->accessibleName(),
+        QStringLiteral("2 liczby"));
+    QCOMPARE(
+        polish.window->control({Control::cmdNums, 5})->accessibleName(), QStringLiteral("5 liczb"));
 }
 
 void TestTranslations::qtsOwnTextsTranslated()
