@@ -1,7 +1,8 @@
 // Shows one of the game's windows, still, for a screenshot taken from outside
 // (scripts/screenshots.sh): the main window with a fixed puzzle and stopped
-// clock, the splash, the tutorial, About, the celebration (first frame), the
-// new-record window and the best-player window. Prints "ready" once shown.
+// clock, the splash, the tutorial, About, the help window, the celebration
+// (first frame), the new-record window and the best-player window, in the
+// environment's language as the game would be. Prints "ready" once shown.
 #include "celebration/FrmHooray.h"
 #include "core/Die.h"
 #include "mainwindow/FrmMain.h"
@@ -10,11 +11,13 @@
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "shell/FrmAbout.h"
+#include "shell/FrmHelp.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
 #include "sound/SoundPlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QMovie>
@@ -45,6 +48,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Figurewheel"));
     QApplication::setWindowIcon(fw::ui::windowIcon());
     QApplication::setFont(fw::ui::defaultFont());
+    fw::ui::installTranslations(fw::ui::playerLocale());
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
 
     FixedDie die;
@@ -66,6 +70,8 @@ int main(int argc, char *argv[])
         window = new fw::FrmNewUser(noMain);
     } else if (which == QLatin1String("about")) {
         window = new fw::FrmAbout(nullptr);
+    } else if (which == QLatin1String("help")) {
+        window = new fw::FrmHelp(nullptr);
     } else if (which == QLatin1String("hooray")) {
         window = new fw::FrmHooray(sound);
     } else if (which == QLatin1String("newrecord")) {

@@ -2,7 +2,8 @@
 # Screenshots of every window on a private Xvfb display, for comparing the
 # look before and after a change: bash scripts/screenshots.sh BUILD OUTDIR
 # (BUILD configured with -DFIGUREWHEEL_BENCH=ON). Compare two folders with
-# `compare -metric AE a.png b.png null:` (imagemagick).
+# `compare -metric AE a.png b.png null:` (imagemagick). SHOTS_LANG names the
+# language to show them in (LANG=ja_JP.UTF-8 ...); by default they are English.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?build folder}
@@ -12,9 +13,9 @@ driver=$PWD/$build/bench/fw_bench_shots
 source scripts/private-display.sh
 start_private_display 1024x768x24 /dev/null
 mkdir -p "$tmp/config" "$tmp/runtime" && chmod 700 "$tmp/runtime"
-for window in main splash tutorial about hooray newrecord best; do
+for window in main splash tutorial about help hooray newrecord best; do
   (cd "$(dirname "$driver")/.." &&
-    env -i PATH="$PATH" HOME="$HOME" LANG=C.UTF-8 DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+    env -i PATH="$PATH" HOME="$HOME" LANG="${SHOTS_LANG:-C.UTF-8}" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
       XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime" \
       "$driver" "$window" >"$tmp/$window.out" 2>&1) &
   pid=$!
