@@ -34,13 +34,18 @@ struct Callout {
 };
 
 // Sizes a bubble of the given width to its text, then places it with the
-// given corner while keeping it on the canvas.
-QRectF layoutBubble(const QString &text, double width, QPointF topLeft)
+// given corner while keeping it on the canvas. A bubble placed for a number
+// of lines (its English text's) that takes more grows upwards, clear of what
+// lies below it; otherwise it grows downwards.
+QRectF layoutBubble(const QString &text, double width, QPointF topLeft, int placedForLines = 0)
 {
     const QFontMetricsF metrics(calloutFont());
     const QRectF textBox = metrics.boundingRect(
         QRectF(0, 0, width - 2 * kBubblePadX, 1000), Qt::TextWordWrap | Qt::AlignCenter, text);
     QRectF box(topLeft, QSizeF(width, textBox.height() + 2 * kBubblePadY));
+    const double beyond = textBox.height() - placedForLines * metrics.lineSpacing();
+    if (placedForLines > 0 && beyond > 1)
+        box.translate(0, -beyond);
     box.moveLeft(std::clamp(box.left(), 6.0, kHelpWidth - 6.0 - box.width()));
     box.moveTop(std::clamp(box.top(), 6.0, kHelpHeight - 10.0 - box.height()));
     return box;
@@ -118,14 +123,14 @@ std::array<Callout, 4> layOutCallouts(
     count.bend = QPointF(count.tail.x(), (count.tail.y() + count.tip.y()) / 2);
 
     Callout row {texts.playerRow, onCanvas(anchors.playerRow), {}, {}, {}};
-    row.bubble = layoutBubble(row.text, 390, QPointF(row.tip.x() - 250, row.tip.y() - 96));
+    row.bubble = layoutBubble(row.text, 390, QPointF(row.tip.x() - 250, row.tip.y() - 96), 2);
     // From the bubble's right end, bending over to the row.
     row.tail = QPointF(row.bubble.right(), row.bubble.center().y());
     row.bend = QPointF(row.tip.x() + 10, row.tail.y());
 
     Callout answer {texts.answer, onCanvas(anchors.answer), {}, {}, {}};
     answer.bubble
-        = layoutBubble(answer.text, 150, QPointF(kShotOrigin.x() - 162, answer.tip.y() - 120));
+        = layoutBubble(answer.text, 150, QPointF(kShotOrigin.x() - 162, answer.tip.y() - 120), 3);
     answer.tail = QPointF(answer.bubble.center().x() + 10, answer.bubble.bottom());
     answer.bend = QPointF(answer.tail.x() + 6, answer.tip.y() - 4);
 
