@@ -1,8 +1,10 @@
-// Where the media files are found, and the sound module's player that plays them.
+// Where the media files are found, the sound module's player that plays them,
+// and the names it gives the sound for the desktop's mixers.
 #include "support/RecordsTestSupport.h"
 
 #include "media/MediaFiles.h"
 #include "sound/EffectSoundPlayer.h"
+#include "sound/MixerNames.h"
 
 #include <QCoreApplication>
 #include <QSoundEffect>
@@ -31,6 +33,7 @@ private slots:
     void lookupOrder();
     void playsFoundFile();
     void missingFilePlaysNothing();
+    void mixerNamesLeaveThePlayers();
 
 private:
     QString m_workDir;
@@ -112,6 +115,16 @@ void TestMedia::missingFilePlaysNothing()
     player.play(QStringLiteral("hound.wav"));
     QTest::qWait(300);
     QVERIFY(!player.source().isEmpty());
+}
+
+void TestMedia::mixerNamesLeaveThePlayers()
+{
+    qputenv("PULSE_PROP", "media.role=music");
+    qputenv("PULSE_PROP_application.icon_name", "mine");
+    nameSoundConnection();
+    QCOMPARE(qgetenv("PULSE_PROP_application.icon_name"), QByteArray("mine"));
+    QVERIFY(!qEnvironmentVariableIsSet("PULSE_PROP_media.role"));
+    QCOMPARE(qgetenv("PULSE_PROP_OVERRIDE_application.name"), QByteArray("Figurewheel"));
 }
 
 QTEST_MAIN(TestMedia)
