@@ -41,6 +41,9 @@ test_packages=(
   # a small Chinese and Japanese face, for the translations test to find
   # every glyph of those languages (a player's desktop brings its own)
   fonts-wqy-microhei
+  # the sound-server test: a PulseAudio server of its own, and pactl to read
+  # the playing sound as a volume mixer does
+  pulseaudio pulseaudio-utils
 )
 
 case ${1:-run} in

@@ -1,11 +1,15 @@
 // The sound module: the program does not link Qt Multimedia; the game's
 // player opens the module on the first file it finds and plays through it,
-// and plays nothing when the module is missing or broken.
+// and plays nothing when the module is missing or broken. Without a sound
+// server the game plays on as usual; beside one (with-pulseaudio.sh), mixers
+// show the sound as the game's.
 #include "support/RecordsTestSupport.h"
 
 #include "media/MediaFiles.h"
+#include "reliability/GameProcess.h"
 #include "sound/SoundPlayer.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -27,6 +31,15 @@ QString fromEnvironment(const char *name)
     return QString::fromLocal8Bit(qgetenv(name));
 }
 
+// The playing streams' properties, as a mixer reads them.
+QByteArray sinkInputs()
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished();
+    return pactl.readAllStandardOutput();
+}
+
 } // namespace
 
 class TestSoundModule : public QObject {
@@ -38,6 +51,8 @@ private slots:
     void moduleOpensOnFirstSoundFound();
     void missingModulePlaysNothing();
     void brokenModulePlaysNothing();
+    void gamePlaysOnWithoutServer();
+    void mixersShowTheGame();
 
 private:
     std::unique_ptr<QTemporaryDir> m_workDir;
@@ -123,6 +138,37 @@ void TestSoundModule::brokenModulePlaysNothing()
     player.play(kSound);
     player.play(kSound); // tried once only
     QVERIFY(!player.isLoaded());
+}
+
+// No sound server (PULSE_SERVER names no socket): two solves, each with its
+// celebration, and a new puzzle between, in the usual few hundred ms.
+void TestSoundModule::gamePlaysOnWithoutServer()
+{
+    QVERIFY(QFile::copy(QStringLiteral(FIGUREWHEEL_MEDIA_DIR "/hound.wav"), kSound));
+    QElapsedTimer clock;
+    clock.start();
+    GameProcess game(fromEnvironment("FIGUREWHEEL_PROBE"), {QStringLiteral("play")},
+        m_workDir->path(), {}, {}, m_workDir->path());
+    QVERIFY2(game.finish(30000) && game.endedWell(), qPrintable(game.transcript()));
+    QCOMPARE(game.lines().filter(QStringLiteral("celebration '")).size(), 2);
+    qInfo("the game took %lld ms", clock.elapsed());
+    QVERIFY(clock.elapsed() < 5000);
+}
+
+// Run by with-pulseaudio.sh: the stream as every mixer reads it while it plays.
+void TestSoundModule::mixersShowTheGame()
+{
+    if (!QFileInfo::exists(fromEnvironment("PULSE_SERVER").remove(QStringLiteral("unix:"))))
+        QSKIP("no sound server of the test's own (with-pulseaudio.sh)");
+    QVERIFY(QFile::copy(QStringLiteral(FIGUREWHEEL_MEDIA_DIR "/hound.wav"), kSound));
+    ModuleSoundPlayer player({QFileInfo(fromEnvironment("FIGUREWHEEL_SOUND_MODULE")).path()});
+    player.play(kSound);
+    QByteArray streams;
+    QTRY_VERIFY_WITH_TIMEOUT((streams = sinkInputs()).contains("media.role"), 10000);
+    for (const char *property : {"application.name = \"Figurewheel\"",
+             "application.icon_name = \"figurewheel\"", "media.name = \"Celebration sound\"",
+             "media.role = \"event\"", "application.version = \"1.0\""})
+        QVERIFY2(streams.contains(property), streams.constData());
 }
 
 QTEST_MAIN(TestSoundModule)
