@@ -319,5 +319,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Verze %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Zvuk vítězství</translation>
+    </message>
 </context>
 </TS>

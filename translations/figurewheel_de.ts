@@ -317,5 +317,9 @@
         <source>Click here for a hint</source>
         <translation>Klick hier für einen Tipp</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Jubelklang</translation>
+    </message>
 </context>
 </TS>

@@ -317,5 +317,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Versión %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Sonido de celebración</translation>
+    </message>
 </context>
 </TS>

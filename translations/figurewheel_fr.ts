@@ -317,5 +317,9 @@
         <source>Click here for a hint</source>
         <translation>Clique ici pour un indice</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Son de la victoire</translation>
+    </message>
 </context>
 </TS>

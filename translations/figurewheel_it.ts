@@ -317,5 +317,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Versione %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Suono di vittoria</translation>
+    </message>
 </context>
 </TS>

@@ -315,5 +315,9 @@
         <source>Version %1.%2.%3</source>
         <translation>バージョン %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>お祝いの効果音</translation>
+    </message>
 </context>
 </TS>

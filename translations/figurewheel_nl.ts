@@ -317,5 +317,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Versie %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Feestgeluid</translation>
+    </message>
 </context>
 </TS>

@@ -319,5 +319,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Wersja %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Dźwięk zwycięstwa</translation>
+    </message>
 </context>
 </TS>

@@ -317,5 +317,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Versão %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Som de comemoração</translation>
+    </message>
 </context>
 </TS>

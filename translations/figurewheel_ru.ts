@@ -319,5 +319,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Версия %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Звук победы</translation>
+    </message>
 </context>
 </TS>

@@ -315,5 +315,9 @@
         <source>Version %1.%2.%3</source>
         <translation>Sürüm %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>Kutlama sesi</translation>
+    </message>
 </context>
 </TS>

@@ -315,5 +315,9 @@
         <source>Version %1.%2.%3</source>
         <translation>版本 %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Celebration sound</source>
+        <translation>庆祝音效</translation>
+    </message>
 </context>
 </TS>
