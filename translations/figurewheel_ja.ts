@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation>バージョン %1.%2.%3</translation>
+        <translation>Ver. %1.%2.%3</translation>
     </message>
     <message>
         <source>Celebration sound</source>

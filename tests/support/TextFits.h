@@ -28,6 +28,17 @@ inline QString overrun(const QWidget *control)
                 .arg(label->objectName(), text)
                 .arg(needed)
                 .arg(room);
+        // Its line must also stand inside its window, wherever the label
+        // reaches (one sized to its text grows from its right edge).
+        if (!label->wordWrap() && label->parentWidget()) {
+            const QRect box = label->geometry();
+            const int left = label->alignment() & Qt::AlignRight ? box.right() + 1 - needed
+                : label->alignment() & Qt::AlignHCenter ? box.left() + (box.width() - needed) / 2
+                                                        : box.left();
+            if (left < 0 || left + needed > label->parentWidget()->width())
+                return QStringLiteral("%1 \"%2\" stands outside its window")
+                    .arg(label->objectName(), text);
+        }
         return {};
     }
     if (auto *button = qobject_cast<const QAbstractButton *>(control)) {
