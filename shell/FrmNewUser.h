@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MainWindowFactory.h"
+#include "shell/MainWindowHandOver.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 #include "shell/FrmAbout.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
-#include "shell/MainWindowFactory.h"
+#include "shell/MainWindowHandOver.h"
 
 #include <cstdint>
 

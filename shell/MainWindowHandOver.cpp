@@ -1,4 +1,4 @@
-#include "shell/MainWindowFactory.h"
+#include "shell/MainWindowHandOver.h"
 
 #include <utility>
 
