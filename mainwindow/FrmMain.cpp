@@ -15,15 +15,14 @@
 #include "ui/Announcer.h"
 #include "ui/CellBox.h"
 #include "ui/Fonts.h"
+#include "ui/Placing.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -38,10 +37,13 @@ using ui::twipsFromPx;
 
 namespace {
 
-// The window's client size, fixed whatever was stored.
+// The window's size, fixed whatever was stored, and its client area's as
+// designed, below the menu bar.
 constexpr int kMainWidth = 9500;
 constexpr int kMainHeight = 7000;
 const QSize kMainSize = ui::twipsSize(kMainWidth, kMainHeight);
+constexpr int kClientWidth = 9504;
+constexpr int kClientHeight = 6648;
 
 // A size in twips as stored: the designed one while the window has it.
 float storedTwips(int pixels, int designed)
@@ -91,27 +93,6 @@ void showOn(QWidget *widget, const Shown &shown)
         widget->setVisible(shown.visible);
 }
 
-// Which controls the keyboard walks: the buttons, the pool, the palette and
-// the row. The target, the clock, the total and the solution only show.
-bool takesPart(ControlId id)
-{
-    static constexpr std::array kShowOnly {
-        Control::txtAnswer, Control::txtAnswerOp, Control::txtCurrentTotal, Control::txtTimer};
-    return !(id.kind == Control::txtNumber && id.index == 0)
-        && std::find(kShowOnly.begin(), kShowOnly.end(), id.kind) == kShowOnly.end();
-}
-
-std::optional<Step> stepFor(Qt::Key key)
-{
-    switch (key) {
-    case Qt::Key_Left: return Step::Left;
-    case Qt::Key_Right: return Step::Right;
-    case Qt::Key_Up: return Step::Up;
-    case Qt::Key_Down: return Step::Down;
-    default: return std::nullopt;
-    }
-}
-
 // Starts, restarts or stops a real timer so it ticks as the puzzle says.
 void syncTimer(QTimer &timer, const TimerState &state, unsigned &seenStarts)
 {
@@ -150,9 +131,9 @@ void FrmMain::buildShortcuts()
     const auto shortcut = [this](QKeySequence keys, auto handler) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
     };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), &FrmMain::cmdNew_Click);
-    shortcut(QKeySequence(Qt::Key_F1), &FrmMain::mnuHelp_Click);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
+    shortcut(QKeySequence::New, &FrmMain::cmdNew_Click);
+    shortcut(QKeySequence::HelpContents, &FrmMain::mnuHelp_Click);
+    shortcut(QKeySequence::Quit, &QWidget::close);
     shortcut(QKeySequence(Qt::Key_Escape), &FrmMain::releaseHand);
     shortcut(QKeySequence(Qt::Key_S), &FrmMain::sayStatus);
 }
@@ -204,7 +185,7 @@ void FrmMain::buildLayout()
             ->setAccessibleDescription(control({Control::cmdNums, 6})->toolTip());
     client->toolbar = control({Control::Toolbar1});
     client->statusBar = control({Control::sbStatusBar});
-    client->resize(ui::twipsSize(9504, 6648));
+    client->resize(ui::twipsSize(kClientWidth, kClientHeight));
     m_announcer = new ui::Announcer(this);
 }
 
@@ -225,8 +206,8 @@ void FrmMain::connectControls()
                 cell, &ui::CellBox::pressed, this, [this, target = id] { cellPressed(target); });
             connect(cell, &ui::CellBox::activated, this,
                 [this, target = id] { cellActivated(target); });
-            connect(cell, &ui::CellBox::arrowPressed, this,
-                [this, target = id](Qt::Key key) { cellArrow(target, key); });
+            connect(cell, &ui::CellBox::stepped, this,
+                [this, target = id](Step step) { cellStepped(target, step); });
         } else if (id.kind == Control::cmdNums) {
             connect(static_cast<QPushButton *>(widget), &QPushButton::clicked, this,
                 [this, n = id.index] { cmdNums_Click(n); });
@@ -245,7 +226,8 @@ void FrmMain::connectControls()
 void FrmMain::Form_Load()
 {
     const Placement placement = readPlacement(m_store);
-    move(visiblePosition(QPoint(px(qRound(placement.left)), px(qRound(placement.top)))));
+    move(ui::visiblePosition(
+        QPoint(px(qRound(placement.left)), px(qRound(placement.top))), kMainSize));
     resize(kMainSize);
     m_puzzle.start();
     m_hand.release();
@@ -276,34 +258,10 @@ void FrmMain::say(const QString &line)
     m_announcer->announce(line);
 }
 
-// A stored position is kept whenever the window would show on a screen
-// attached now; one left behind on a screen since removed moves to the
-// middle of the primary screen, so the window never opens out of reach.
-QPoint FrmMain::visiblePosition(QPoint stored) const
-{
-    const QRect wanted(stored, kMainSize);
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect visible = screen->availableGeometry().intersected(wanted);
-        if (visible.width() >= 64 && visible.height() >= 32)
-            return stored;
-    }
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    if (!primary)
-        return stored;
-    return primary->availableGeometry().center()
-        - QPoint(kMainSize.width() / 2, kMainSize.height() / 2);
-}
-
 void FrmMain::closeEvent(QCloseEvent *event)
 {
     // Every other window goes with the main window, shown or hidden.
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window != this && window->isWindow()) {
-            window->close();
-            window->deleteLater();
-        }
-    }
+    ui::closeEveryWindowBut(this);
     // The place of the frame, as the window is moved to at the next start,
     // and the size it is opened with.
     if (!isMinimized())
@@ -398,11 +356,10 @@ void FrmMain::cellActivated(ControlId cell)
         say(holdingLine(m_puzzle, cell));
 }
 
-void FrmMain::cellArrow(ControlId cell, Qt::Key key)
+void FrmMain::cellStepped(ControlId cell, Step step)
 {
-    if (const auto step = stepFor(key))
-        if (const auto next = neighbour(m_puzzle, cell, *step))
-            control(*next)->setFocus(Qt::TabFocusReason);
+    if (const auto next = neighbour(m_puzzle, cell, step))
+        control(*next)->setFocus(Qt::TabFocusReason);
 }
 
 void FrmMain::releaseHand()

@@ -52,7 +52,7 @@ public:
     void cellPressed(ControlId target);
     // Space or Enter on a cell, and an arrow key on one.
     void cellActivated(ControlId cell);
-    void cellArrow(ControlId cell, Qt::Key key);
+    void cellStepped(ControlId cell, Step step);
     // Escape: whatever the keyboard holds is put back.
     void releaseHand();
     // S: the target, the total and the clock, said to a screen reader.
@@ -74,7 +74,6 @@ private:
     void reveal(void (*how)(Puzzle &));
     void say(const QString &line);
     void runSolveReward();
-    QPoint visiblePosition(QPoint stored) const;
 
     Puzzle m_puzzle;
     Hand m_hand;

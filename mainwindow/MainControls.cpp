@@ -8,6 +8,7 @@
 #include "ui/Colors.h"
 #include "ui/Translations.h"
 
+#include <algorithm>
 #include <array>
 #include <variant>
 
@@ -122,6 +123,14 @@ QString spokenName(ControlId id)
             .arg(operatorWord(paletteOperator(n)));
     default: return {};
     }
+}
+
+bool takesPart(ControlId id)
+{
+    static constexpr std::array kShowOnly {
+        Control::txtAnswer, Control::txtAnswerOp, Control::txtCurrentTotal, Control::txtTimer};
+    return !(id.kind == Control::txtNumber && id.index == 0)
+        && std::find(kShowOnly.begin(), kShowOnly.end(), id.kind) == kShowOnly.end();
 }
 
 } // namespace fw

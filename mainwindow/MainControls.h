@@ -21,4 +21,8 @@ QString textFor(const ShownText &text);
 // "Number 2 of the pool", "3 numbers"...; empty where its text says it.
 QString spokenName(ControlId id);
 
+// Which controls the keyboard walks: the buttons, the pool, the palette and
+// the row. The target, the clock, the total and the solution only show.
+bool takesPart(ControlId id);
+
 } // namespace fw

@@ -149,11 +149,20 @@ void CellBox::keyPressEvent(QKeyEvent *event)
         emit activated();
         return;
     case Qt::Key_Left:
+        event->accept();
+        emit stepped(Step::Left);
+        return;
     case Qt::Key_Right:
+        event->accept();
+        emit stepped(Step::Right);
+        return;
     case Qt::Key_Up:
+        event->accept();
+        emit stepped(Step::Up);
+        return;
     case Qt::Key_Down:
         event->accept();
-        emit arrowPressed(Qt::Key(event->key()));
+        emit stepped(Step::Down);
         return;
     default: QLineEdit::keyPressEvent(event); // locked: typing changes nothing
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Control.h"
+#include "board/Keyboard.h"
 
 #include <QLineEdit>
 
@@ -28,7 +29,7 @@ signals:
     void pressed();
     void dropped(fw::ControlId source);
     void activated();
-    void arrowPressed(Qt::Key key);
+    void stepped(fw::Step step);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
