@@ -1,7 +1,7 @@
 #include "board/Hints.h"
 
 #include "core/Puzzle.h"
-#include "core/Saturating.h"
+#include "numbers/Saturating.h"
 
 #include <cmath>
 

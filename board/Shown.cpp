@@ -1,6 +1,6 @@
 #include "board/Shown.h"
 
-#include "core/NumberText.h"
+#include "numbers/NumberText.h"
 #include "core/Puzzle.h"
 
 #include <utility>

@@ -5,6 +5,8 @@
 #include "board/Shown.h"
 #include "board/Tidings.h"
 #include "celebration/SolveReward.h"
+#include "cells/CellBox.h"
+#include "cells/Showing.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/Speech.h"
 #include "records/FrmBest.h"
@@ -13,7 +15,7 @@
 #include "shell/FrmAbout.h"
 #include "shell/FrmHelp.h"
 #include "ui/Announcer.h"
-#include "ui/CellBox.h"
+#include "ui/ClientArea.h"
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
 #include "ui/Translations.h"
@@ -49,48 +51,6 @@ constexpr int kClientHeight = 6648;
 float storedTwips(int pixels, int designed)
 {
     return float(pixels == px(designed) ? designed : twipsFromPx(pixels));
-}
-
-// The client area keeps every control where it was laid out; only the
-// toolbar strip and the status bar follow its width, docked top and bottom.
-class ClientArea : public QWidget {
-public:
-    using QWidget::QWidget;
-    QWidget *toolbar = nullptr;
-    QWidget *statusBar = nullptr;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QWidget::resizeEvent(event);
-        if (toolbar)
-            toolbar->setGeometry(0, 0, width(), toolbar->height());
-        if (statusBar)
-            statusBar->setGeometry(0, height() - statusBar->height(), width(), statusBar->height());
-    }
-};
-
-// Shows one control as the puzzle says. Qt tells assistive technology of
-// each change itself: a text box's new text, a label's, what appears.
-void showOn(QWidget *widget, const Shown &shown)
-{
-    if (shown.text) {
-        const QString text = textFor(*shown.text);
-        if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->text() != text) {
-            box->setText(text);
-        } else if (auto *label = qobject_cast<QLabel *>(widget); label && label->text() != text) {
-            label->setText(text);
-            if (label->isVisible()) // a hidden one is fitted when it appears
-                ui::fitTextToWidth(label);
-        }
-    }
-    if (shown.points) {
-        const QFont font = ui::gameFont(*shown.points);
-        if (widget->font() != font)
-            widget->setFont(font);
-    }
-    if (widget->isVisibleTo(widget->parentWidget()) != shown.visible)
-        widget->setVisible(shown.visible);
 }
 
 // Starts, restarts or stops a real timer so it ticks as the puzzle says.
@@ -163,20 +123,28 @@ void FrmMain::buildLayout()
     setFont(ui::defaultFont());
     buildMenu();
 
-    auto *client = new ClientArea(this);
+    auto *client = new ui::ClientArea(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
+    // Built from the back forward, so each control covers those made before it.
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const auto &[row, widget] : ui::buildControls(client, mainControls()).entries) {
+    const auto table = mainControls();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        QWidget *made = row->look.kind == ui::ControlKind::Cell
+            ? cells::makeCell(client, row->id, row->look)
+            : nullptr;
+        QWidget *widget = ui::buildControl(client, row->look, {}, made);
+        widget->setObjectName(QString::fromStdString(controlName(row->id)));
         m_controls.emplace_back(row->id, widget);
         if (const QString spoken = spokenName(row->id); !spoken.isEmpty())
             widget->setAccessibleName(spoken);
-        if (row->tab >= 0)
-            tabOrder.emplace_back(row->tab, widget);
+        if (row->look.tab >= 0)
+            tabOrder.emplace_back(row->look.tab, widget);
         if (!takesPart(row->id))
             widget->setFocusPolicy(Qt::ClickFocus); // a click still focuses it, as always
     }
+    std::reverse(m_controls.begin(), m_controls.end()); // front to back, as listed
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t n = 1; n < tabOrder.size(); ++n)
         setTabOrder(tabOrder[n - 1].second, tabOrder[n].second);
@@ -199,14 +167,14 @@ QWidget *FrmMain::control(ControlId id) const
 void FrmMain::connectControls()
 {
     for (const auto &[id, widget] : m_controls) {
-        if (auto *cell = qobject_cast<ui::CellBox *>(widget)) {
-            connect(cell, &ui::CellBox::dropped, this,
+        if (auto *cell = qobject_cast<cells::CellBox *>(widget)) {
+            connect(cell, &cells::CellBox::dropped, this,
                 [this, target = id](ControlId source) { cellDropped(target, source); });
             connect(
-                cell, &ui::CellBox::pressed, this, [this, target = id] { cellPressed(target); });
-            connect(cell, &ui::CellBox::activated, this,
+                cell, &cells::CellBox::pressed, this, [this, target = id] { cellPressed(target); });
+            connect(cell, &cells::CellBox::activated, this,
                 [this, target = id] { cellActivated(target); });
-            connect(cell, &ui::CellBox::stepped, this,
+            connect(cell, &cells::CellBox::stepped, this,
                 [this, target = id](Step step) { cellStepped(target, step); });
         } else if (id.kind == Control::cmdNums) {
             connect(static_cast<QPushButton *>(widget), &QPushButton::clicked, this,
@@ -396,9 +364,9 @@ void FrmMain::render()
 {
     for (const auto &[id, widget] : m_controls)
         if (const auto shownNow = shown(m_puzzle, id))
-            showOn(widget, *shownNow);
+            cells::showOn(widget, *shownNow);
     for (const auto &[id, widget] : m_controls)
-        if (auto *cell = qobject_cast<ui::CellBox *>(widget))
+        if (auto *cell = qobject_cast<cells::CellBox *>(widget))
             cell->setHeld(m_hand.held() == id);
     syncTimer(m_timer1, m_puzzle.Timer1, m_timer1Starts);
     syncTimer(m_timer2, m_puzzle.Timer2, m_timer2Starts);

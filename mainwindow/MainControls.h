@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/Shown.h"
+#include "board/Control.h"
 #include "ui/ControlTable.h"
 
 #include <QString>
@@ -9,13 +9,16 @@
 
 namespace fw {
 
+// A control of the main window: which control of the board it is, and how
+// it is laid out.
+struct MainControl {
+    ControlId id;
+    ui::ControlSpec look;
+};
+
 // The main window's controls, front to back, with their places in twips,
 // first texts, colours, faces and tab order.
-std::span<const ui::ControlSpec> mainControls();
-
-// A control's text as the window shows it: digits and operators as written,
-// the closing message in the player's language.
-QString textFor(const ShownText &text);
+std::span<const MainControl> mainControls();
 
 // What a screen reader says for a control of the board: "Target",
 // "Number 2 of the pool", "3 numbers"...; empty where its text says it.

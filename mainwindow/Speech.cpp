@@ -1,6 +1,7 @@
 #include "mainwindow/Speech.h"
 
 #include "board/Shown.h"
+#include "cells/Showing.h"
 #include "core/Puzzle.h"
 #include "mainwindow/MainControls.h"
 #include "ui/Translations.h"
@@ -15,7 +16,7 @@ namespace {
 QString textOf(const Puzzle &puzzle, ControlId cell)
 {
     const auto now = shown(puzzle, cell);
-    return now && now->text ? textFor(*now->text).trimmed() : QString();
+    return now && now->text ? cells::textFor(*now->text).trimmed() : QString();
 }
 
 QString totalLine(const Puzzle &puzzle)

@@ -1,7 +1,7 @@
 #include "records/Records.h"
 
-#include "core/NumberText.h"
-#include "core/Saturating.h"
+#include "numbers/NumberText.h"
+#include "numbers/Saturating.h"
 #include "records/SettingsStore.h"
 #include "records/StoreKeys.h"
 

@@ -1,6 +1,5 @@
 #include "ui/ControlTable.h"
 
-#include "ui/CellBox.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
@@ -9,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStatusBar>
@@ -17,14 +17,6 @@
 namespace fw::ui {
 
 namespace {
-
-// A control inherits its parent's face; only a different one is set.
-void setFaceOf(QWidget *widget, const Face &face)
-{
-    const QFont font = gameFont(face.points, face.bold, face.italic);
-    if (font != widget->font())
-        widget->setFont(font);
-}
 
 QWidget *makeLabel(QWidget *parent, const ControlSpec &row, const QString &text)
 {
@@ -42,18 +34,6 @@ QWidget *makePicture(QWidget *parent)
     auto *picture = new QLabel(parent);
     picture->setScaledContents(true);
     return picture;
-}
-
-// A text box lays its text out at once, so it gets its face before its text.
-QWidget *makeCell(QWidget *parent, const ControlSpec &row, const QString &text)
-{
-    auto *cell = new CellBox(row.id, parent);
-    setFaceOf(cell, row.face);
-    cell->setText(text);
-    cell->setAlignment(row.align | Qt::AlignVCenter);
-    cell->setDragSource(row.dragSource);
-    cell->setAcceptDrops(row.dropTarget);
-    return cell;
 }
 
 QWidget *makeToolbar(QWidget *parent)
@@ -104,7 +84,7 @@ QWidget *make(QWidget *parent, const ControlSpec &row)
     switch (row.kind) {
     case ControlKind::Label: return makeLabel(parent, row, text);
     case ControlKind::Button: return new QPushButton(text, parent);
-    case ControlKind::Cell: return makeCell(parent, row, text);
+    case ControlKind::Cell: break; // made by the window it belongs to
     case ControlKind::TextBox: return new QLineEdit(text, parent);
     case ControlKind::Picture: return makePicture(parent);
     case ControlKind::Frame: return new QGroupBox(text, parent);
@@ -117,10 +97,18 @@ QWidget *make(QWidget *parent, const ControlSpec &row)
 
 } // namespace
 
-QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset)
+void setFaceOf(QWidget *widget, const Face &face)
 {
-    QWidget *widget = make(parent, row);
-    widget->setObjectName(QString::fromStdString(row.name ? row.name : controlName(row.id)));
+    const QFont font = gameFont(face.points, face.bold, face.italic);
+    if (font != widget->font())
+        widget->setFont(font);
+}
+
+QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset, QWidget *made)
+{
+    QWidget *widget = made ? made : make(parent, row);
+    if (row.name)
+        widget->setObjectName(QString::fromLatin1(row.name));
     widget->setGeometry(twipsRect(row.twips).translated(offset));
     setFaceOf(widget, row.face);
     if (row.kind == ControlKind::Picture && row.resource)

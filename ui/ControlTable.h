@@ -1,12 +1,11 @@
 #pragma once
 
-#include "board/Control.h"
-
 #include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -23,7 +22,7 @@ namespace fw::ui {
 enum class ControlKind : std::uint8_t {
     Label, // text on a see-through background
     Button,
-    Cell,    // a locked text box of the main window's board (CellBox)
+    Cell,    // a locked text box of the main window's board, made by its window
     TextBox, // a text box that takes typing
     Picture, // a picture stretched to its rectangle
     Frame,   // a group box, with its text as caption
@@ -44,9 +43,8 @@ struct Face {
 
 struct ControlSpec {
     ControlKind kind = ControlKind::Label;
-    const char *name = nullptr; // the object name; without one, the id's name
-    ControlId id {};
-    QRect twips; // left, top, width, height
+    const char *name = nullptr; // the object name; the main window names its own
+    QRect twips;                // left, top, width, height
     const char *text = "";
     Face face {};
     QColor background {}; // none: the style's
@@ -62,8 +60,14 @@ struct ControlSpec {
     const char *spoken = nullptr;   // what a screen reader says, where the text does not say it
 };
 
-// Builds one control into parent, `offset` pixels from its place.
-QWidget *buildControl(QWidget *parent, const ControlSpec &row, QPoint offset = {});
+// Builds one control into parent, `offset` pixels from its place; a control
+// the window made itself (a cell) is given and laid out as its row says.
+QWidget *buildControl(
+    QWidget *parent, const ControlSpec &row, QPoint offset = {}, QWidget *made = nullptr);
+
+// Sets a control's face, unless it has it already: a control inherits its
+// parent's, and only a different one is set.
+void setFaceOf(QWidget *widget, const Face &face);
 
 // A table's controls as built, in the table's order, each beside its row.
 // A window takes a control it works on by the name its row gives it, as the

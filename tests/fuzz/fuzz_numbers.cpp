@@ -1,7 +1,7 @@
 // Fuzzes the game's readings of numbers: any bytes, read leniently and
 // strictly, must give what the slow reference reading gives, and what the
 // game writes must read back as the same value.
-#include "core/NumberText.h"
+#include "numbers/NumberText.h"
 #include "ReferenceNumbers.h"
 
 #include <algorithm>

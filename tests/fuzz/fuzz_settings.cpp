@@ -5,7 +5,7 @@
 // may crash, the best time stays at least 1, and a store opened afresh on
 // the file reads back exactly what was written.
 #include "celebration/SolveReward.h"
-#include "core/NumberText.h"
+#include "numbers/NumberText.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "records/StoreKeys.h"

@@ -3,6 +3,7 @@
 // opens really open and are closed by the test. What a screen reader says
 // along the way is heard by the screen-reader test.
 #include "board/Keyboard.h"
+#include "cells/CellBox.h"
 #include "core/Puzzle.h"
 #include "MainGame.h"
 #include "mainwindow/FrmMain.h"
@@ -10,7 +11,6 @@
 #include "records/SettingsStore.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedDie.h"
-#include "ui/CellBox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -39,7 +39,7 @@ struct Game : MainGame {
     QString focused() const { return QApplication::focusWidget()->objectName(); }
     bool held(const QString &name) const
     {
-        return static_cast<ui::CellBox *>(named(name))->isHeld();
+        return static_cast<cells::CellBox *>(named(name))->isHeld();
     }
     void key(int key, Qt::KeyboardModifiers modifiers = {})
     {

@@ -1,12 +1,12 @@
 // The main window as designed, control by control: place, first text,
 // colours, font and state, checked before the first puzzle replaces texts.
+#include "cells/CellBox.h"
 #include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "support/ControlText.h"
 #include "support/CountingSound.h"
 #include "support/ScriptedDie.h"
-#include "ui/CellBox.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -144,7 +144,7 @@ void TestMainLayout::controls()
     } else if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget)) {
         QCOMPARE(widget->font().pixelSize(), qRound(8 * 4.0 / 3.0));
     }
-    if (auto *cell = qobject_cast<ui::CellBox *>(widget)) {
+    if (auto *cell = qobject_cast<cells::CellBox *>(widget)) {
         // No cell takes typing; the locked ones and the pool alike.
         QVERIFY(cell->isReadOnly());
         QCOMPARE(cell->isDragSource(), e.dragSource);

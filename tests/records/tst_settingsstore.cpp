@@ -1,7 +1,7 @@
 // The settings store on its INI file: values round-trip exactly, every write
 // reaches the disk at once, damaged files and read-only directories leave
 // the game running, and two copies started together both count.
-#include "core/NumberText.h"
+#include "numbers/NumberText.h"
 #include "support/RecordsTestSupport.h"
 
 #include "records/Records.h"

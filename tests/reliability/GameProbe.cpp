@@ -20,6 +20,7 @@
 // FIGUREWHEEL_PROBE_HOLD_MS=N keeps each celebration open N ms.
 #include "app/Module1.h"
 #include "board/Shown.h"
+#include "cells/Showing.h"
 #include "mainwindow/MainControls.h"
 #include "shell/Startup.h"
 #include "SolveByDrops.h"
@@ -139,7 +140,7 @@ private:
         if (!game.puzzle().Done)
             giveUp(QStringLiteral("the row did not solve"));
         const auto clock = fw::shown(game.puzzle(), {fw::Control::txtTimer});
-        say(QStringLiteral("solved at %1").arg(fw::textFor(clock->text.value_or(""))));
+        say(QStringLiteral("solved at %1").arg(fw::cells::textFor(clock->text.value_or(""))));
         // The celebration (and any name window) come and go.
         waitFor([&] { return m_celebrations > before && !QApplication::activeModalWidget(); },
             30000, QStringLiteral("the celebration"));

@@ -2,8 +2,8 @@
 // byte, a huge file, a file it may not read or write, a directory it may not
 // write, a disk that takes no more. The game starts, plays, keeps its
 // records for the run, and never loses what the disk already held.
-#include "core/NumberText.h"
 #include "GameProcess.h"
+#include "numbers/NumberText.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 

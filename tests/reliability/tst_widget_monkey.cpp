@@ -7,8 +7,9 @@
 // the puzzle must still make sense, every control must show exactly what
 // the puzzle says, and every solving move must be celebrated exactly once.
 #include "board/Shown.h"
-#include "core/NumberText.h"
+#include "cells/Showing.h"
 #include "mainwindow/MainControls.h"
+#include "numbers/NumberText.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "SolveByDrops.h"
@@ -67,7 +68,7 @@ public:
         window.show();
         for (const auto &row : mainControls()) {
             QWidget *widget = window.control(row.id);
-            (qobject_cast<ui::CellBox *>(widget) ? m_cells : m_otherTargets).push_back(widget);
+            (qobject_cast<cells::CellBox *>(widget) ? m_cells : m_otherTargets).push_back(widget);
         }
         m_otherTargets.push_back(&window);
         m_otherTargets.push_back(window.centralWidget());
@@ -174,7 +175,7 @@ private:
     {
         auto mime = std::make_unique<QMimeData>();
         const QByteArray pastLastKind(1, char(int(Control::sbStatusBar) + 1 + upTo(200)));
-        const char *cell = ui::kCellMimeType;
+        const char *cell = cells::kCellMimeType;
         const auto [name, format, bytes]
             = oneOf<std::tuple<const char *, const char *, QByteArray>>({
                 {"no bytes", cell, {}},
@@ -297,7 +298,7 @@ private:
         const auto clock = shown(puzzle(), {Control::txtTimer});
         return settle(QStringLiteral("solve %1 numbers at clock %2")
                           .arg(puzzle().NumCount)
-                          .arg(textFor(clock->text.value_or(""))));
+                          .arg(cells::textFor(clock->text.value_or(""))));
     }
 
     // Lets a celebration that the event queued run now, with its windows
@@ -332,7 +333,7 @@ private:
                 continue;
             QWidget *widget = window.control(row.id);
             if (expected->text) {
-                const QString text = textFor(*expected->text);
+                const QString text = cells::textFor(*expected->text);
                 const auto *box = qobject_cast<QLineEdit *>(widget);
                 const QString actual = box ? box->text() : qobject_cast<QLabel *>(widget)->text();
                 if (actual != text)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/CellBox.h"
-#include "ui/CellMime.h"
+#include "cells/CellBox.h"
+#include "cells/CellMime.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -30,14 +30,14 @@ inline bool dropMime(QWidget *target, const QMimeData *mime)
 // A drag of the cell with this identity.
 inline bool dropCell(QWidget *target, fw::ControlId source)
 {
-    std::unique_ptr<QMimeData> mime(fw::ui::encodeCell(source));
+    std::unique_ptr<QMimeData> mime(fw::cells::encodeCell(source));
     return dropMime(target, mime.get());
 }
 
 // A drag of the named cell of target's window.
 inline bool dropCell(QWidget *target, const QString &sourceName)
 {
-    auto *source = target->window()->findChild<fw::ui::CellBox *>(sourceName);
+    auto *source = target->window()->findChild<fw::cells::CellBox *>(sourceName);
     if (!source)
         qFatal("no cell named %s", qPrintable(sourceName));
     return dropCell(target, source->id());

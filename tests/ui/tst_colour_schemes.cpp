@@ -290,8 +290,8 @@ void TestColourSchemes::everyTextReads()
     QStringList designed
         = kDesignedTexts.contains(window) ? kDesignedTexts.at(window) : QStringList();
     if (window == "frmMain")
-        for (const ui::ControlSpec &row : mainControls())
-            if (row.background.isValid() || row.color.isValid())
+        for (const MainControl &row : mainControls())
+            if (row.look.background.isValid() || row.look.color.isValid())
                 designed << QString::fromStdString(controlName(row.id));
     for (const auto &[key, light] : m_light[window]) {
         if (light.pixels == 0)

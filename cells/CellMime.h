@@ -7,11 +7,11 @@
 class QMimeData;
 
 // The one format a dragged cell travels in: its typed identity.
-namespace fw::ui {
+namespace fw::cells {
 
 inline constexpr char kCellMimeType[] = "application/x-figurewheel-cell";
 
 QMimeData *encodeCell(ControlId cell);
 std::optional<ControlId> decodeCell(const QMimeData *mime);
 
-} // namespace fw::ui
+} // namespace fw::cells

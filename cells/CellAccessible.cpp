@@ -1,10 +1,10 @@
-#include "ui/CellAccessible.h"
+#include "cells/CellAccessible.h"
 
-#include "ui/CellBox.h"
+#include "cells/CellBox.h"
 
 #include <QAccessibleWidget>
 
-namespace fw::ui {
+namespace fw::cells {
 
 namespace {
 
@@ -116,7 +116,7 @@ private:
 
 QAccessibleInterface *cellFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("fw::ui::CellBox") && object && object->isWidgetType())
+    if (className == QLatin1String("fw::cells::CellBox") && object && object->isWidgetType())
         return new CellAccessible(static_cast<CellBox *>(object));
     return nullptr;
 }
@@ -128,4 +128,4 @@ void installCellAccessibility()
     QAccessible::installFactory(cellFactory);
 }
 
-} // namespace fw::ui
+} // namespace fw::cells

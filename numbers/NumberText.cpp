@@ -1,4 +1,4 @@
-#include "core/NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <array>
 #include <charconv>

@@ -2,10 +2,11 @@
 
 #include "board/Control.h"
 #include "board/Keyboard.h"
+#include "ui/ControlTable.h"
 
 #include <QLineEdit>
 
-namespace fw::ui {
+namespace fw::cells {
 
 // A one-line text box of the main window that takes no typing, built with
 // its identity. A drag source starts a drag as soon as a mouse button goes
@@ -53,4 +54,8 @@ private:
     bool m_keyboardFocus = false;
 };
 
-} // namespace fw::ui
+// A cell as its row of the main window's table lays it out: its face, then
+// its first text, alignment, and whether it is dragged and dropped on.
+CellBox *makeCell(QWidget *parent, ControlId id, const ui::ControlSpec &row);
+
+} // namespace fw::cells

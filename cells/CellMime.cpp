@@ -1,10 +1,10 @@
-#include "ui/CellMime.h"
+#include "cells/CellMime.h"
 
 #include <QDataStream>
 #include <QIODevice>
 #include <QMimeData>
 
-namespace fw::ui {
+namespace fw::cells {
 
 QMimeData *encodeCell(ControlId cell)
 {
@@ -30,4 +30,4 @@ std::optional<ControlId> decodeCell(const QMimeData *mime)
     return ControlId {Control(kind), index};
 }
 
-} // namespace fw::ui
+} // namespace fw::cells

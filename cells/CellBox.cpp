@@ -1,7 +1,8 @@
-#include "ui/CellBox.h"
+#include "cells/CellBox.h"
 
-#include "ui/CellAccessible.h"
-#include "ui/CellMime.h"
+#include "cells/CellAccessible.h"
+#include "cells/CellMime.h"
+#include "ui/Translations.h"
 
 #include <QAccessible>
 
@@ -18,7 +19,7 @@
 
 #include <utility>
 
-namespace fw::ui {
+namespace fw::cells {
 
 namespace {
 
@@ -218,4 +219,16 @@ void CellBox::paintEvent(QPaintEvent *event)
     }
 }
 
-} // namespace fw::ui
+CellBox *makeCell(QWidget *parent, ControlId id, const ui::ControlSpec &row)
+{
+    // A text box lays its text out at once, so it gets its face before its text.
+    auto *cell = new CellBox(id, parent);
+    ui::setFaceOf(cell, row.face);
+    cell->setText(ui::Texts::tr(row.text));
+    cell->setAlignment(row.align | Qt::AlignVCenter);
+    cell->setDragSource(row.dragSource);
+    cell->setAcceptDrops(row.dropTarget);
+    return cell;
+}
+
+} // namespace fw::cells

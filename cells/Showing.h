@@ -1,0 +1,20 @@
+#pragma once
+
+#include "board/Shown.h"
+
+#include <QString>
+
+class QWidget;
+
+// How a control of the board shows what the puzzle says of it.
+namespace fw::cells {
+
+// A control's text as the window shows it: digits and operators as written,
+// the closing message in the player's language.
+QString textFor(const ShownText &text);
+
+// Shows one control as the puzzle says. Qt tells assistive technology of
+// each change itself: a text box's new text, a label's, what appears.
+void showOn(QWidget *widget, const Shown &shown);
+
+} // namespace fw::cells
