@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <variant>
 
@@ -37,6 +38,15 @@ void showOn(QWidget *widget, const Shown &shown)
     }
     if (widget->isVisibleTo(widget->parentWidget()) != shown.visible)
         widget->setVisible(shown.visible);
+}
+
+void syncTimer(QTimer &timer, const TimerState &state, unsigned &seenStarts)
+{
+    if (!state.running())
+        timer.stop();
+    else if (!timer.isActive() || timer.interval() != state.interval || seenStarts != state.starts)
+        timer.start(state.interval);
+    seenStarts = state.starts;
 }
 
 } // namespace fw::cells

@@ -4,6 +4,7 @@
 
 #include "mainwindow/Speech.h"
 
+#include "cells/CellBox.h"
 #include "core/Operator.h"
 #include "ui/Colors.h"
 #include "ui/Translations.h"
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <variant>
+
+#include <QWidget>
 
 namespace fw {
 
@@ -115,6 +118,42 @@ QString spokenName(ControlId id)
             .arg(operatorWord(paletteOperator(n)));
     default: return {};
     }
+}
+
+std::vector<std::pair<ControlId, QWidget *>> buildMainControls(QWidget *client)
+{
+    // Built from the back forward, so each control covers those made before it.
+    std::vector<std::pair<ControlId, QWidget *>> controls;
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    const auto table = mainControls();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        QWidget *made = row->look.kind == ui::ControlKind::Cell
+            ? cells::makeCell(client, row->id, row->look)
+            : nullptr;
+        QWidget *widget = ui::buildControl(client, row->look, {}, made);
+        widget->setObjectName(QString::fromStdString(controlName(row->id)));
+        controls.emplace_back(row->id, widget);
+        if (const QString spoken = spokenName(row->id); !spoken.isEmpty())
+            widget->setAccessibleName(spoken);
+        if (row->look.tab >= 0)
+            tabOrder.emplace_back(row->look.tab, widget);
+        if (!takesPart(row->id))
+            widget->setFocusPolicy(Qt::ClickFocus); // a click still focuses it, as always
+    }
+    std::reverse(controls.begin(), controls.end()); // front to back, as listed
+    // Every count button says what the buttons are for, as the one with the
+    // tooltip shows it.
+    QString howMany;
+    for (const auto &[id, widget] : controls)
+        if (id.kind == Control::cmdNums && !widget->toolTip().isEmpty())
+            howMany = widget->toolTip();
+    for (const auto &[id, widget] : controls)
+        if (id.kind == Control::cmdNums)
+            widget->setAccessibleDescription(howMany);
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t n = 1; n < tabOrder.size(); ++n)
+        QWidget::setTabOrder(tabOrder[n - 1].second, tabOrder[n].second);
+    return controls;
 }
 
 bool takesPart(ControlId id)

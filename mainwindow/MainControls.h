@@ -6,6 +6,10 @@
 #include <QString>
 
 #include <span>
+#include <utility>
+#include <vector>
+
+class QWidget;
 
 namespace fw {
 
@@ -23,6 +27,11 @@ std::span<const MainControl> mainControls();
 // What a screen reader says for a control of the board: "Target",
 // "Number 2 of the pool", "3 numbers"...; empty where its text says it.
 QString spokenName(ControlId id);
+
+// The main window's controls built into its client area from the table,
+// front to back, each with its name, its spoken name and its place in the
+// tab order; the keyboard walks only those that take part.
+std::vector<std::pair<ControlId, QWidget *>> buildMainControls(QWidget *client);
 
 // Which controls the keyboard walks: the buttons, the pool, the palette and
 // the row. The target, the clock, the total and the solution only show.
