@@ -6,14 +6,19 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QLockFile>
+#include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 #include <QThread>
 #include <QVariant>
 
 #include <algorithm>
+#include <optional>
 
 namespace fw {
 
@@ -32,6 +37,417 @@ constexpr qint64 kFileClockSlackMs = 20;
 QString keyPath(const QString &section, const QString &key)
 {
     return section + QLatin1Char('/') + key;
+}
+
+bool isAsciiLetter(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// A value is held as the file has it: its items (more than one for a list
+// such as "Ann, Bob") with the file's quoting and escapes undone, each still
+// in the form that tells a text from a value of another type.
+std::optional<QStringList> storedItems(const QVariant &value)
+{
+    if (value.typeId() != QMetaType::QStringList)
+        return std::nullopt;
+    return value.toStringList();
+}
+
+// A text as the game has always stored it: with a second '@' before a
+// first one, and wrapped in "@String(...)" when it holds a null character.
+QString itemOf(const QString &text)
+{
+    if (text.contains(QChar::Null))
+        return QStringLiteral("@String(") + text + QLatin1Char(')');
+    if (text.startsWith(QLatin1Char('@')))
+        return QLatin1Char('@') + text;
+    return text;
+}
+
+// The text an item holds; none for a value of another type, written '@',
+// the type's name, then "(...)", which is never unpacked.
+std::optional<QString> textOf(const QString &item)
+{
+    if (item.startsWith(QLatin1String("@@")))
+        return item.mid(1);
+    if (item.startsWith(QLatin1String("@String(")) && item.endsWith(QLatin1Char(')')))
+        return item.mid(8, item.size() - 9);
+    const qsizetype open = item.indexOf(QLatin1Char('('));
+    const bool typed = item.startsWith(QLatin1Char('@')) && open > 1
+        && item.endsWith(QLatin1Char(')'))
+        && std::all_of(item.cbegin() + 1, item.cbegin() + open,
+            [](QChar c) { return isAsciiLetter(c.unicode()); });
+    if (typed)
+        return std::nullopt;
+    return item;
+}
+
+// The INI text as QSettings writes and reads it, here read only as text.
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isSpace(char c)
+{
+    return isBlank(c) || c == '\n' || c == '\r';
+}
+
+int digitValue(char c, int base)
+{
+    const int value = c >= '0' && c <= '9' ? c - '0'
+        : c >= 'a' && c <= 'f'             ? c - 'a' + 10
+        : c >= 'A' && c <= 'F'             ? c - 'A' + 10
+                                           : base;
+    return value < base ? value : -1;
+}
+
+char hexDigit(uint value)
+{
+    return "0123456789ABCDEF"[value & 15];
+}
+
+struct IniLine {
+    QByteArrayView text;
+    qsizetype equals = -1; // the first '=' outside quotes, if any
+};
+
+// The line from `pos` on. Blank space and comment lines (';' first) before
+// it are passed over. A line goes on past a line break inside quotes or
+// right after a backslash, and ends before a ';' outside quotes.
+std::optional<IniLine> nextLine(QByteArrayView data, qsizetype &pos)
+{
+    qsizetype start = pos;
+    while (start < data.size() && isSpace(data[start]))
+        ++start;
+    IniLine line;
+    bool quoted = false;
+    bool ended = false;
+    qsizetype i = start;
+    while (i < data.size() && !ended) {
+        const char c = data[i++];
+        if (c == '=' && !quoted && line.equals < 0) {
+            line.equals = i - 1 - start;
+        } else if (c == '\n' || c == '\r') {
+            ended = !quoted;
+        } else if (c == '\\' && i < data.size()) {
+            const char next = data[i++];
+            if (i < data.size() && (next == '\n' || next == '\r')
+                && (data[i] == '\n' || data[i] == '\r') && data[i] != next)
+                ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ';' && i == start + 1) {
+            while (i < data.size() && data[i] != '\n' && data[i] != '\r')
+                ++i;
+            while (i < data.size() && isSpace(data[i]))
+                ++i;
+            start = i;
+        } else if (c == ';') {
+            ended = !quoted;
+        }
+    }
+    if (ended)
+        --i;
+    pos = i;
+    if (i == start)
+        return std::nullopt;
+    line.text = data.sliced(start, i - start);
+    return line;
+}
+
+// A key or section name: UTF-8, with '\' for '/' and %XX or %UXXXX for
+// any other character.
+QString unescapedKey(QByteArrayView bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QString key;
+    key.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i] == QLatin1Char('\\')) {
+            key += QLatin1Char('/');
+            ++i;
+            continue;
+        }
+        if (text[i] == QLatin1Char('%') && i + 1 < text.size()) {
+            const bool wide = text[i + 1] == QLatin1Char('U');
+            const qsizetype first = wide ? i + 2 : i + 1;
+            const qsizetype digits = wide ? 4 : 2;
+            bool ok = false;
+            const ushort code = first + digits <= text.size()
+                ? QStringView(text).sliced(first, digits).toUShort(&ok, 16)
+                : 0;
+            if (ok) {
+                key += QChar(code);
+                i = first + digits;
+                continue;
+            }
+        }
+        key += text[i++];
+    }
+    return key;
+}
+
+QByteArray escapedKey(const QString &key)
+{
+    QByteArray bytes;
+    for (const QChar qc : key) {
+        const char16_t c = qc.unicode();
+        if (c == u'/') {
+            bytes += '\\';
+        } else if (isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_' || c == u'-'
+            || c == u'.') {
+            bytes += char(c);
+        } else if (c <= 0xff) {
+            bytes += '%';
+            bytes += hexDigit(c >> 4);
+            bytes += hexDigit(c);
+        } else {
+            bytes += "%U";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                bytes += hexDigit(uint(c) >> shift);
+        }
+    }
+    return bytes;
+}
+
+char unescapedChar(char c)
+{
+    switch (c) {
+    case 'a': return '\a';
+    case 'b': return '\b';
+    case 'f': return '\f';
+    case 'n': return '\n';
+    case 'r': return '\r';
+    case 't': return '\t';
+    case 'v': return '\v';
+    case '"':
+    case '?':
+    case '\'':
+    case '\\': return c;
+    default: return 0;
+    }
+}
+
+// A value's items: backslash escapes (\n, \x41, \101, and before a line
+// break, none), double quotes that keep blanks, commas and semicolons, and
+// commas between the items of a list. Blanks around an item that is not
+// quoted are dropped, except those an escape wrote or that end the value
+// before a lone backslash.
+QStringList unescapedItems(QByteArrayView data)
+{
+    QStringList items;
+    QString item;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    bool inQuotes = false;
+    bool quotedItem = false;
+    bool trimEnd = true;
+    qsizetype kept = 0; // the item's characters before this one keep their blanks
+    qsizetype i = 0;
+    const auto skipBlanks = [&] {
+        while (i < data.size() && isBlank(data[i]))
+            ++i;
+        kept = item.size();
+    };
+    const auto trim = [&] {
+        while (!quotedItem && item.size() > kept && (item.endsWith(u' ') || item.endsWith(u'\t')))
+            item.chop(1);
+    };
+    const auto code = [&](char16_t first, int base) {
+        for (int digit; i < data.size() && (digit = digitValue(data[i], base)) >= 0; ++i)
+            first = char16_t(first * base + digit);
+        return QChar(first);
+    };
+    skipBlanks();
+    while (i < data.size()) {
+        const char c = data[i];
+        if (c == '\\') {
+            if (++i == data.size() || (data[i] == 'x' && i + 1 == data.size())) {
+                trimEnd = false;
+                break;
+            }
+            const char escaped = data[i++];
+            if (const char plain = unescapedChar(escaped))
+                item += QLatin1Char(plain);
+            else if (escaped == 'x' && digitValue(data[i], 16) >= 0)
+                item += code(0, 16);
+            else if (digitValue(escaped, 8) >= 0)
+                item += code(char16_t(digitValue(escaped, 8)), 8);
+            else if ((escaped == '\n' || escaped == '\r') && i < data.size()
+                && (data[i] == '\n' || data[i] == '\r') && data[i] != escaped)
+                ++i;
+            kept = item.size();
+        } else if (c == '"') {
+            ++i;
+            quotedItem = true;
+            inQuotes = !inQuotes;
+            if (!inQuotes)
+                skipBlanks();
+        } else if (c == ',' && !inQuotes) {
+            trim();
+            items.append(item);
+            item.clear();
+            quotedItem = false;
+            ++i;
+            skipBlanks();
+        } else {
+            qsizetype end = i + 1;
+            while (end < data.size() && data[end] != '\\' && data[end] != '"' && data[end] != ',')
+                ++end;
+            item += QString(utf8(data.sliced(i, end - i)));
+            i = end;
+        }
+    }
+    if (trimEnd)
+        trim();
+    items.append(item);
+    return items;
+}
+
+void appendEscapedItem(QByteArray &bytes, const QString &item)
+{
+    // Characters past ASCII are written as UTF-8, but as \x escapes in the
+    // forms QSettings gives byte arrays and other types.
+    const bool latin1 = item.startsWith(QLatin1String("@ByteArray("))
+        || item.startsWith(QLatin1String("@Variant("))
+        || item.startsWith(QLatin1String("@DateTime("));
+    const qsizetype start = bytes.size();
+    QStringEncoder utf8(QStringEncoder::Utf8);
+    bool needsQuotes = false;
+    bool escapeHexDigit = false; // after \0 or \xNN, which a digit would extend
+    for (qsizetype i = 0; i < item.size(); ++i) {
+        const char16_t c = item[i].unicode();
+        needsQuotes = needsQuotes || c == u';' || c == u',' || c == u'=';
+        if (escapeHexDigit && c < 0x80 && digitValue(char(c), 16) >= 0) {
+            bytes += "\\x" + QByteArray::number(c, 16);
+            continue;
+        }
+        escapeHexDigit = false;
+        const char plain = c == 0 ? '0'
+            : c == u'\a'          ? 'a'
+            : c == u'\b'          ? 'b'
+            : c == u'\f'          ? 'f'
+            : c == u'\n'          ? 'n'
+            : c == u'\r'          ? 'r'
+            : c == u'\t'          ? 't'
+            : c == u'\v'          ? 'v'
+            : c == u'"'           ? '"'
+            : c == u'\\'          ? '\\'
+                                  : 0;
+        if (plain) {
+            bytes += '\\';
+            bytes += plain;
+            escapeHexDigit = c == 0;
+        } else if (c <= 0x1f || (c >= 0x7f && latin1)) {
+            bytes += "\\x" + QByteArray::number(c, 16);
+            escapeHexDigit = true;
+        } else if (latin1) {
+            bytes += char(c);
+        } else {
+            // A run of plain text at once, through the one encoder so that
+            // a pair split by nothing stays a pair.
+            qsizetype end = i + 1;
+            while (end < item.size() && item[end].unicode() > 0x1f && item[end] != u'"'
+                && item[end] != u'\\') {
+                const char16_t next = item[end].unicode();
+                needsQuotes = needsQuotes || next == u';' || next == u',' || next == u'=';
+                ++end;
+            }
+            bytes += QByteArray(utf8(QStringView(item).sliced(i, end - i)));
+            i = end - 1;
+        }
+    }
+    if (needsQuotes || (bytes.size() > start && (bytes[start] == ' ' || bytes.back() == ' '))) {
+        bytes.insert(start, '"');
+        bytes += '"';
+    }
+}
+
+// Reads every key of the file, each value's items as text: nothing in the
+// file is unpacked into another type.
+bool readIni(QIODevice &device, QSettings::SettingsMap &map)
+{
+    const QByteArray bytes = device.readAll();
+    const QByteArrayView data(bytes);
+    // The file is cut at its section headers, and the lines of each piece
+    // are keys of its section. A byte order mark is passed over in looking
+    // for headers but stays in the first piece, as QSettings has always read
+    // it. Sections are read in the order of their names, so that of two
+    // spellings of one key (such as "Records\BestTime" in [General]) the
+    // same one wins as always.
+    QMap<QString, QList<QByteArrayView>> pieces;
+    QString prefix;
+    qsizetype pieceStart = 0;
+    qsizetype pos = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    while (const std::optional<IniLine> line = nextLine(data, pos)) {
+        if (!line->text.startsWith('['))
+            continue;
+        pieces[prefix].append(
+            data.sliced(pieceStart, line->text.data() - data.data() - pieceStart));
+        qsizetype close = line->text.indexOf(']');
+        if (close < 0)
+            close = line->text.size();
+        const QByteArrayView name = line->text.first(close).sliced(1).trimmed();
+        if (name.compare("general", Qt::CaseInsensitive) == 0)
+            prefix.clear();
+        else if (name.compare("%general", Qt::CaseInsensitive) == 0)
+            prefix = QString::fromLatin1(name.sliced(1)) + QLatin1Char('/');
+        else
+            prefix = unescapedKey(name) + QLatin1Char('/');
+        pieceStart = pos;
+    }
+    pieces[prefix].append(data.sliced(pieceStart));
+    for (auto section = pieces.cbegin(); section != pieces.cend(); ++section) {
+        for (const QByteArrayView piece : *section) {
+            qsizetype at = 0;
+            while (const std::optional<IniLine> line = nextLine(piece, at)) {
+                if (line->equals >= 0)
+                    map.insert(
+                        section.key() + unescapedKey(line->text.first(line->equals).trimmed()),
+                        unescapedItems(line->text.sliced(line->equals + 1)));
+            }
+        }
+    }
+    return true;
+}
+
+// Writes the file as QSettings has always written it: sections in the
+// order of their names, each once, with its keys in the order of theirs;
+// escapes and quotes only where needed.
+bool writeIni(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    // A key's section is the part of its name before the first '/'.
+    QMap<QString, QMap<QString, QStringList>> sections;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        sections[slash < 0 ? QString() : it.key().left(slash)][it.key().mid(slash + 1)]
+            = storedItems(it.value()).value_or(QStringList());
+    }
+    for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
+        const QByteArray name = escapedKey(section.key());
+        QByteArray text = section == sections.cbegin() ? "[" : "\n[";
+        text += name.isEmpty()                                  ? QByteArray("General")
+            : name.compare("general", Qt::CaseInsensitive) == 0 ? QByteArray("%General")
+                                                                : name;
+        text += "]\n";
+        for (auto key = section->cbegin(); key != section->cend(); ++key) {
+            text += escapedKey(key.key());
+            text += '=';
+            for (qsizetype i = 0; i < key->size(); ++i) {
+                if (i > 0)
+                    text += ", ";
+                // A text goes in the form it has always been written in.
+                const std::optional<QString> itemText = textOf(key->at(i));
+                appendEscapedItem(text, itemText ? itemOf(*itemText) : key->at(i));
+            }
+            text += '\n';
+        }
+        if (device.write(text) != text.size())
+            return false;
+    }
+    return true;
 }
 
 // Half of a surrogate pair, which only an escape typed into the file can
@@ -94,8 +510,13 @@ IniSettingsStore::IniSettingsStore()
 }
 
 IniSettingsStore::IniSettingsStore(const QString &filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
+    // QSettings still takes the lock file, notices other copies' writes and
+    // writes through a temporary file and a rename; the text is read and
+    // written here.
+    static const QSettings::Format textOnlyIni
+        = QSettings::registerFormat(QStringLiteral("conf"), readIni, writeIni);
+    m_settings = std::make_unique<QSettings>(filePath, textOnlyIni);
 }
 
 IniSettingsStore::~IniSettingsStore() = default;
@@ -118,32 +539,35 @@ QString IniSettingsStore::read(
     const QString &section, const QString &key, const QString &defaultText) const
 {
     const QString path = keyPath(section, key);
-    if (!m_settings->contains(path))
-        return defaultText;
-    const QVariant value = m_settings->value(path);
-    // A hand-edited line such as "BestPlayer=Ann, Bob" reads as a list;
-    // take it back as the text it was.
-    // Once QSettings has rewritten the file such a value may come back as a
-    // list of variants instead.
-    const bool isList
-        = value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
-    QStringList items = isList ? value.toStringList() : QStringList {value.toString()};
-    const bool valid = std::all_of(
-        items.cbegin(), items.cend(), [](const QString &item) { return item.isValidUtf16(); });
-    if (!valid) {
-        // A half pair cannot be written to the file as it stands: QSettings
-        // would drop it or move it on the next rewrite. The text is kept as
-        // it was read, so whatever the file says next is what was shown.
-        for (QString &item : items)
-            item = withHalfPairsReplaced(item);
-        m_settings->setValue(path, isList ? QVariant(items) : QVariant(items.constFirst()));
+    QStringList texts;
+    for (const QString &item : storedItems(m_settings->value(path)).value_or(QStringList())) {
+        const std::optional<QString> text = textOf(item);
+        if (!text)
+            return defaultText;
+        texts.append(*text);
     }
-    return items.join(QStringLiteral(", "));
+    if (texts.isEmpty())
+        return defaultText;
+    const bool valid = std::all_of(
+        texts.cbegin(), texts.cend(), [](const QString &text) { return text.isValidUtf16(); });
+    if (!valid) {
+        // A half pair cannot be written to the file as it stands: the next
+        // rewrite would drop it or move it. The text is kept as it was read,
+        // so whatever the file says next is what was shown.
+        QStringList items;
+        for (QString &text : texts) {
+            text = withHalfPairsReplaced(text);
+            items.append(itemOf(text));
+        }
+        m_settings->setValue(path, items);
+    }
+    // A hand-edited line such as "BestPlayer=Ann, Bob" reads as the text it was.
+    return texts.join(QStringLiteral(", "));
 }
 
 void IniSettingsStore::write(const QString &section, const QString &key, const QString &text)
 {
-    m_settings->setValue(keyPath(section, key), text);
+    m_settings->setValue(keyPath(section, key), QStringList {itemOf(text)});
     // QSettings writes through a temporary file and a rename, so a write
     // that fails (a full disk, a read-only directory) leaves the old file.
     m_settings->sync();

@@ -34,7 +34,9 @@ public:
 // user's configuration directory ($XDG_CONFIG_HOME, else ~/.config), with
 // the sections as INI groups. A file that cannot be read counts as empty;
 // a write that cannot reach the disk leaves the file as it was and is kept
-// in memory for the rest of the run.
+// in memory for the rest of the run. Only text is read from the file: a
+// value in the form QSettings gives other types ("@Variant(...)",
+// "@Rect(...)" and the like) reads as missing, and is kept in the file.
 class IniSettingsStore final : public SettingsStore {
 public:
     IniSettingsStore();

@@ -114,8 +114,8 @@ private slots:
     void missingKeyGivesDefault();
     void namesRoundTrip_data();
     void namesRoundTrip();
-    void halfSurrogatesReadAsReplacement_data();
-    void halfSurrogatesReadAsReplacement();
+    void handTypedValues_data();
+    void handTypedValues();
     void damagedFileStartsAfresh_data();
     void damagedFileStartsAfresh();
     void readOnlyDirectory_data();
@@ -147,9 +147,7 @@ void TestSettingsStore::iniLayout()
     IniSettingsStore store(path);
     store.write(kRecords, QStringLiteral("BestTime"), QStringLiteral("999"));
     store.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("1000"));
-    const QByteArray text = fileBytes(path);
-    QVERIFY2(text.contains("[Records]\nBestTime=999\n"), text.constData());
-    QVERIFY2(text.contains("[Settings]\nMainLeft=1000\n"), text.constData());
+    QCOMPARE(fileBytes(path), QByteArray("[Records]\nBestTime=999\n\n[Settings]\nMainLeft=1000\n"));
 }
 
 void TestSettingsStore::missingKeyGivesDefault()
@@ -196,6 +194,9 @@ void TestSettingsStore::namesRoundTrip_data()
     QTest::newRow("backslashes") << QStringLiteral("C:\\x41\\n\\");
     QTest::newRow("comma list") << QStringLiteral("Ann, Bob");
     QTest::newRow("at sign") << QStringLiteral("@Invalid()");
+    QTest::newRow("looks like a stored rectangle") << QStringLiteral("@Rect(1 2 3 4)");
+    QTest::newRow("looks like a stored variant")
+        << QStringLiteral("@Variant(") + QChar::Null + QStringLiteral("\x7fQString)");
     QTest::newRow("non-ASCII") << QStringLiteral("Zoë Ünal 日本 ✓ 🙂");
     QTest::newRow("thousand characters") << QString(1000, QLatin1Char('x'));
     QTest::newRow("empty") << QString();
@@ -225,7 +226,7 @@ void TestSettingsStore::namesRoundTrip()
         QStringLiteral("<missing>"));
 }
 
-void TestSettingsStore::halfSurrogatesReadAsReplacement_data()
+void TestSettingsStore::handTypedValues_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("text");
@@ -241,12 +242,22 @@ void TestSettingsStore::halfSurrogatesReadAsReplacement_data()
                                << QStringLiteral("12, \uFFFD");
     QTest::newRow("both halves") << QByteArray("BestPlayer=\\x0d83d\\x0de42")
                                  << QStringLiteral("\U0001F642");
+    // The value, whose length field asked for 4 GB when it was unpacked.
+    QTest::newRow("@Variant") << QByteArray(
+        "BestPlayer=@Variant(\\0\\0\\0\\x\v\v\v\v\v\v\v\v\v\v\v\v"
+        "7f\\0\\0\\S0\xdc"
+        "aQtring)") << QStringLiteral("<missing>");
+    QTest::newRow("@ByteArray") << QByteArray("BestPlayer=@ByteArray(Ann)")
+                                << QStringLiteral("<missing>");
+    QTest::newRow("@Rect") << QByteArray("MainLeft=@Rect(1 2 3 4)") << QStringLiteral("<missing>");
 }
 
-// An escape typed into the file can make half of a surrogate pair, which
-// QSettings drops or moves when it rewrites the file: such a half reads as
-// the replacement character, before and after another key's write.
-void TestSettingsStore::halfSurrogatesReadAsReplacement()
+// Values typed into the file by hand read the same before and after
+// another key's write. An escape can make half of a surrogate pair, which a
+// rewrite would drop or move: it reads as the replacement character. A
+// value in the form QSettings gives other types holds no text: it reads as
+// missing, and the file keeps it.
+void TestSettingsStore::handTypedValues()
 {
     QFETCH(QByteArray, line);
     QFETCH(QString, text);
@@ -255,10 +266,12 @@ void TestSettingsStore::halfSurrogatesReadAsReplacement()
     const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
     {
         IniSettingsStore store(path);
-        QCOMPARE(store.read(kRecords, key), text);
+        QCOMPARE(store.read(kRecords, key, QStringLiteral("<missing>")), text);
         store.write(kRecords, QStringLiteral("TimesPlayed"), QStringLiteral("21"));
     }
     QCOMPARE(readFromDisk(path, kRecords, key), text);
+    if (text == QLatin1String("<missing>"))
+        QVERIFY(fileBytes(path).contains(line.left(line.indexOf('(') + 1)));
 }
 
 void TestSettingsStore::damagedFileStartsAfresh_data()
