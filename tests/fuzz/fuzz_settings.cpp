@@ -158,10 +158,10 @@ bool namedOnce(const QByteArray &input, const QString &key)
 
 } // namespace
 
-// The game reads its settings with its application object up, so a value
-// the file stores as one of Qt's picture types ("@Variant(...)", typed in by
-// hand) is built like any other value and then reads as no text. Without
-// the application object Qt stops the program instead.
+// The game reads its settings with its application object up, and so does
+// this target. The store unpacks no value of the file into another type
+// ("@Variant(...)" typed in by hand reads as missing), so no value can make
+// a picture type or trust a length written in the file.
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
