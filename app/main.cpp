@@ -1,5 +1,6 @@
 // Figurewheel: an arithmetic puzzle game.
 #include "app/Module1.h"
+#include "cells/CellAccessible.h"
 #include "shell/Startup.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     // The game's one face for everything, also what Qt draws on its own.
     QApplication::setFont(fw::ui::defaultFont());
     fw::ui::installTranslations(fw::ui::playerLocale());
+    fw::cells::installScreenReaderSupport();
 
     fw::Module1 module;
     module.records.gTimesPlayed = fw::readLaunchCount(module.store);

@@ -1,6 +1,7 @@
 #include "cells/CellAccessible.h"
 
 #include "cells/CellBox.h"
+#include "ui/ScreenReader.h"
 
 #include <QAccessibleWidget>
 
@@ -123,8 +124,9 @@ QAccessibleInterface *cellFactory(const QString &className, QObject *object)
 
 } // namespace
 
-void installCellAccessibility()
+void installScreenReaderSupport()
 {
+    ui::installScreenReaderSupport();
     QAccessible::installFactory(cellFactory);
 }
 

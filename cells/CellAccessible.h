@@ -5,7 +5,11 @@
 // picked up whether it is held.
 namespace fw::cells {
 
-// Installs the cells' accessibility; once, before any cell is built.
-void installCellAccessibility();
+// Installs everything a screen reader reads of the game: the windows'
+// notifications and small windows read whole (ui::installScreenReaderSupport),
+// and the board's cells. Once, as the program starts, before any window is
+// built: a cell whose accessibility Qt had already looked up would read as a
+// plain line edit.
+void installScreenReaderSupport();
 
 } // namespace fw::cells

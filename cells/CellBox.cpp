@@ -23,10 +23,6 @@ namespace fw::cells {
 
 namespace {
 
-// Installed as the program starts, before any cell is built: a cell whose
-// accessibility Qt had already looked up would read as a plain line edit.
-[[maybe_unused]] const bool kCellsAccessible = (installCellAccessibility(), true);
-
 // What follows the pointer during a drag: the cell's outline, as large as
 // the cell, see-through inside.
 QPixmap outlineOf(const QWidget *cell)

@@ -13,10 +13,12 @@ QAccessibleInterface *announcerFactory(const QString &className, QObject *object
     return nullptr;
 }
 
-[[maybe_unused]] const bool kAnnouncersAccessible
-    = (QAccessible::installFactory(announcerFactory), true);
-
 } // namespace
+
+void installAnnouncerAccessibility()
+{
+    QAccessible::installFactory(announcerFactory);
+}
 
 Announcer::Announcer(QWidget *window)
     : QWidget(window)

@@ -15,4 +15,8 @@ public:
     void announce(const QString &line);
 };
 
+// Makes every announcer a notification to assistive technology
+// (installScreenReaderSupport does, as the program starts).
+void installAnnouncerAccessibility();
+
 } // namespace fw::ui

@@ -62,9 +62,12 @@ QAccessibleInterface *windowFactory(const QString &, QObject *object)
     return nullptr;
 }
 
-[[maybe_unused]] const bool kWindowsAccessible = (QAccessible::installFactory(windowFactory), true);
-
 } // namespace
+
+void installSmallWindowAccessibility()
+{
+    QAccessible::installFactory(windowFactory);
+}
 
 // A splash screen is never made the active window, so nothing of it is
 // read by itself: it says its texts as it appears, or, when it appears

@@ -12,4 +12,8 @@ namespace fw::ui {
 // its pictures are said to show.
 void setUpSmallWindow(QWidget &window, const QString &name, const QString &title);
 
+// Makes every small window read out whole (installScreenReaderSupport does,
+// as the program starts).
+void installSmallWindowAccessibility();
+
 } // namespace fw::ui

@@ -2,6 +2,7 @@
 // accessible name, and cells give their text as a locked text box does.
 // What a screen reader really says is heard by the screen-reader test.
 #include "AllWindows.h"
+#include "cells/CellAccessible.h"
 #include "MainGame.h"
 
 #include <QAbstractButton>
@@ -57,6 +58,7 @@ private:
 
 void TestAccessibility::initTestCase()
 {
+    cells::installScreenReaderSupport();
     QAccessible::setActive(true);
     m_game = std::make_unique<MainGame>();
 }

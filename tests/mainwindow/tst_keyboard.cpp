@@ -3,6 +3,7 @@
 // opens really open and are closed by the test. What a screen reader says
 // along the way is heard by the screen-reader test.
 #include "board/Keyboard.h"
+#include "cells/CellAccessible.h"
 #include "cells/CellBox.h"
 #include "core/Puzzle.h"
 #include "MainGame.h"
@@ -59,6 +60,7 @@ struct Game : MainGame {
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void arrows_data();
     void arrows();
@@ -67,6 +69,12 @@ private slots:
     void focusFrameOnlyFromKeys();
     void solveWithRealKeys();
 };
+
+void TestKeyboard::initTestCase()
+{
+    // The cells read as the game reads them, held or not.
+    cells::installScreenReaderSupport();
+}
 
 void TestKeyboard::init()
 {

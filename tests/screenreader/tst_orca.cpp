@@ -2,6 +2,7 @@
 // the game over AT-SPI while a player who uses only the keys (real key
 // presses through the X server) plays a puzzle from deal to record, and the
 // test checks, step by step, what Orca said. Run by with-orca.sh.
+#include "cells/CellAccessible.h"
 #include "mainwindow/MainGame.h"
 #include "OrcaLog.h"
 #include "shell/FrmNewUser.h"
@@ -162,6 +163,7 @@ private slots:
 
 void TestOrca::initTestCase()
 {
+    cells::installScreenReaderSupport();
     if (qEnvironmentVariableIsEmpty("FW_ORCA_LOG"))
         QFAIL("run me with with-orca.sh, beside a screen reader");
     // Qt reaches the screen reader once it has found it on the session bus.
