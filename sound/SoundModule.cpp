@@ -29,12 +29,12 @@ extern "C" Q_DECL_EXPORT fw::SoundPlayer *figurewheel_sound_player_v1()
 // function in the module before they look in libpulse, so Qt's call comes
 // here and goes on to libpulse with the game's name for the stream.
 extern "C" Q_DECL_EXPORT void *pa_stream_new_with_proplist(
-    void *context, const char *name, const void *spec, const void *map, void *properties)
+    void *context, const char *name, const void *sampleFormat, const void *map, void *properties)
 {
     using Create = void *(*)(void *, const char *, const void *, const void *, void *);
     static const auto create
         = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "pa_stream_new_with_proplist"));
     if (!create)
         return nullptr;
-    return create(context, fw::streamName(name), spec, map, properties);
+    return create(context, fw::streamName(name), sampleFormat, map, properties);
 }
