@@ -1,7 +1,7 @@
 #include "board/Shown.h"
 
-#include "numbers/NumberText.h"
 #include "core/Puzzle.h"
+#include "numbers/NumberText.h"
 
 #include <utility>
 
