@@ -26,11 +26,10 @@ run_ctest() {
 bash scripts/build.sh build -DFIGUREWHEEL_WERROR=ON
 run_ctest --test-dir build --output-on-failure -j "$jobs"
 
+# Each test sets its sanitizer options itself (fw_add_test in tests/CMakeLists.txt).
 bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFIGUREWHEEL_SANITIZE=ON -DFIGUREWHEEL_WERROR=ON
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
-# Tests labelled no-sanitize check packaging, which the first run covers.
+# Tests labelled no-sanitize check packaging and the translation files, which
+# the first run covers.
 run_ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE no-sanitize
 
 # Fuzzing: the number readings and a start on any settings file, each run by
