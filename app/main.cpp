@@ -1,6 +1,6 @@
 // Figurewheel: an arithmetic puzzle game.
 #include "app/Module1.h"
-#include "cells/CellAccessible.h"
+#include "screenreader/Install.h"
 #include "shell/Startup.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     // The game's one face for everything, also what Qt draws on its own.
     QApplication::setFont(fw::ui::defaultFont());
     fw::ui::installTranslations(fw::ui::playerLocale());
-    fw::cells::installScreenReaderSupport();
+    fw::screenreader::install();
 
     fw::Module1 module;
     module.records.gTimesPlayed = fw::readLaunchCount(module.store);

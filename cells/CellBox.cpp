@@ -1,6 +1,5 @@
 #include "cells/CellBox.h"
 
-#include "cells/CellAccessible.h"
 #include "cells/CellMime.h"
 #include "ui/Translations.h"
 

@@ -3,18 +3,19 @@
 #include "board/Hints.h"
 #include "board/Moves.h"
 #include "board/Shown.h"
-#include "board/Tidings.h"
 #include "celebration/SolveReward.h"
 #include "cells/CellBox.h"
 #include "cells/Showing.h"
 #include "mainwindow/MainControls.h"
-#include "mainwindow/Speech.h"
 #include "records/FrmBest.h"
+#include "records/Placement.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "screenreader/Announcer.h"
+#include "screenreader/WhatChanged.h"
+#include "screenreader/Words.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmHelp.h"
-#include "ui/Announcer.h"
 #include "ui/Placing.h"
 #include "ui/Twips.h"
 
@@ -94,7 +95,7 @@ void FrmMain::changeEvent(QEvent *event)
             this,
             [this] {
                 if (m_dealUntold)
-                    say(dealLine(m_puzzle));
+                    say(screenreader::dealLine(m_puzzle));
             },
             Qt::QueuedConnection);
 }
@@ -122,7 +123,7 @@ void FrmMain::cmdNums_Click(int index)
     m_puzzle.chooseCount(static_cast<std::int16_t>(index));
     m_hand.release();
     render();
-    say(dealLine(m_puzzle));
+    say(screenreader::dealLine(m_puzzle));
 }
 
 void FrmMain::cmdNew_Click()
@@ -130,7 +131,7 @@ void FrmMain::cmdNew_Click()
     m_puzzle.NewPuzzle();
     m_hand.release();
     render();
-    say(dealLine(m_puzzle));
+    say(screenreader::dealLine(m_puzzle));
 }
 
 void FrmMain::cmdHint_Click()
@@ -149,7 +150,7 @@ void FrmMain::reveal(void (*how)(Puzzle &))
     const Puzzle before = m_puzzle;
     how(m_puzzle);
     render();
-    say(tidingsLine(m_puzzle, afterReveal(before, m_puzzle)));
+    say(screenreader::changesLine(m_puzzle, screenreader::afterReveal(before, m_puzzle)));
 }
 
 void FrmMain::Timer1_Timer()
@@ -200,7 +201,7 @@ void FrmMain::cellActivated(ControlId cell)
     }
     render();
     if (m_hand.held() == cell)
-        say(holdingLine(m_puzzle, cell));
+        say(screenreader::holdingLine(m_puzzle, cell));
 }
 
 void FrmMain::cellStepped(ControlId cell, Step step)
@@ -215,18 +216,18 @@ void FrmMain::releaseHand()
     m_hand.release();
     render();
     if (held)
-        say(putBackLine());
+        say(screenreader::putBackLine());
 }
 
 void FrmMain::sayStatus()
 {
-    say(statusLine(m_puzzle));
+    say(screenreader::statusLine(m_puzzle));
 }
 
 void FrmMain::settle(bool solved, const Puzzle &before)
 {
     render();
-    say(tidingsLine(m_puzzle, afterMove(before, m_puzzle)));
+    say(screenreader::changesLine(m_puzzle, screenreader::afterMove(before, m_puzzle)));
     // The celebration opens modal windows, so it runs once the move that
     // solved the puzzle has finished and the board shows the solve.
     if (solved)

@@ -12,7 +12,7 @@
 
 namespace fw {
 
-namespace ui {
+namespace screenreader {
 class Announcer;
 }
 
@@ -82,7 +82,7 @@ private:
     SoundPlayer &m_sound;
 
     std::vector<std::pair<ControlId, QWidget *>> m_controls;
-    ui::Announcer *m_announcer = nullptr;
+    screenreader::Announcer *m_announcer = nullptr;
     bool m_dealUntold = false; // the first puzzle is told once the window is up
     QTimer m_timer1;
     QTimer m_timer2;

@@ -4,7 +4,7 @@
 
 #include "cells/CellBox.h"
 #include "mainwindow/MainControls.h"
-#include "ui/Announcer.h"
+#include "screenreader/Announcer.h"
 #include "ui/ClientArea.h"
 #include "ui/Fonts.h"
 #include "ui/Translations.h"
@@ -69,7 +69,7 @@ void FrmMain::buildLayout()
     client->toolbar = control({Control::Toolbar1});
     client->statusBar = control({Control::sbStatusBar});
     client->resize(ui::twipsSize(kClientWidth, kClientHeight));
-    m_announcer = new ui::Announcer(this);
+    m_announcer = new screenreader::Announcer(this);
 }
 
 void FrmMain::connectControls()

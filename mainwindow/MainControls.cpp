@@ -2,7 +2,7 @@
 // colours and faces, listed front to back; the tab order is their `tab`.
 #include "mainwindow/MainControls.h"
 
-#include "mainwindow/Speech.h"
+#include "screenreader/Words.h"
 
 #include "cells/CellBox.h"
 #include "core/Operator.h"
@@ -99,27 +99,6 @@ std::span<const MainControl> mainControls()
     return kControls;
 }
 
-QString spokenName(ControlId id)
-{
-    const int n = id.index;
-    switch (id.kind) {
-    case C::txtNumber:
-        return n == 0 ? ui::Texts::tr("Target") : ui::Texts::tr("Number %1 of the pool").arg(n);
-    case C::txtGuess: return ui::Texts::tr("Your guess, cell %1").arg(n);
-    case C::txtGuessOp: return ui::Texts::tr("Operator between cells %1 and %2").arg(n).arg(n + 1);
-    case C::txtAnswer: return ui::Texts::tr("Solution, cell %1").arg(n);
-    case C::txtAnswerOp:
-        return ui::Texts::tr("Solution, operator between cells %1 and %2").arg(n).arg(n + 1);
-    case C::txtCurrentTotal: return ui::Texts::tr("Running total");
-    case C::txtTimer: return ui::Texts::tr("Clock");
-    case C::cmdNums: return ui::Texts::tr("%n numbers", nullptr, n);
-    case C::txtOp:
-        return ui::Texts::tr("Operator %1, drag it into your guess")
-            .arg(operatorWord(paletteOperator(n)));
-    default: return {};
-    }
-}
-
 std::vector<std::pair<ControlId, QWidget *>> buildMainControls(QWidget *client)
 {
     // Built from the back forward, so each control covers those made before it.
@@ -133,7 +112,7 @@ std::vector<std::pair<ControlId, QWidget *>> buildMainControls(QWidget *client)
         QWidget *widget = ui::buildControl(client, row->look, {}, made);
         widget->setObjectName(QString::fromStdString(controlName(row->id)));
         controls.emplace_back(row->id, widget);
-        if (const QString spoken = spokenName(row->id); !spoken.isEmpty())
+        if (const QString spoken = screenreader::spokenName(row->id); !spoken.isEmpty())
             widget->setAccessibleName(spoken);
         if (row->look.tab >= 0)
             tabOrder.emplace_back(row->look.tab, widget);

@@ -24,10 +24,6 @@ struct MainControl {
 // first texts, colours, faces and tab order.
 std::span<const MainControl> mainControls();
 
-// What a screen reader says for a control of the board: "Target",
-// "Number 2 of the pool", "3 numbers"...; empty where its text says it.
-QString spokenName(ControlId id);
-
 // The main window's controls built into its client area from the table,
 // front to back, each with its name, its spoken name and its place in the
 // tab order; the keyboard walks only those that take part.

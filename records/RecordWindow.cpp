@@ -1,6 +1,6 @@
 #include "records/RecordWindow.h"
 
-#include "ui/SmallWindow.h"
+#include "ui/WindowSetUp.h"
 
 #include <QDialog>
 
@@ -8,7 +8,7 @@ namespace fw {
 
 void setUpRecordWindow(QDialog &window, const QString &name, const QString &title, QSize clientSize)
 {
-    ui::setUpSmallWindow(window, name, title);
+    ui::setUpWindow(window, name, title);
     window.setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     window.setWindowModality(Qt::ApplicationModal);
     window.resize(clientSize);

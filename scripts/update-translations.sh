@@ -26,7 +26,7 @@ fi
 
 # The folders of the game's own code; tests, tools and benchmarks show no
 # player anything.
-sources=(app board celebration cells core mainwindow media numbers records shell sound ui)
+sources=(app board celebration cells core mainwindow media numbers records screenreader shell sound ui)
 ts_files=(translations/figurewheel_*.ts)
 
 # The include path lets lupdate find fw::ui::Texts, whose tr() puts every

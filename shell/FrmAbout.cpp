@@ -1,13 +1,13 @@
 #include "shell/FrmAbout.h"
 
-#include "shell/ShellTexts.h"
+#include "shell/AuthorTexts.h"
 #include "shell/Version.h"
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
-#include "ui/SmallWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
+#include "ui/WindowSetUp.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -48,7 +48,7 @@ FrmAbout::FrmAbout(QWidget *owner)
 
 void FrmAbout::layOut()
 {
-    ui::setUpSmallWindow(*this, QStringLiteral("frmAbout"), ui::Texts::tr("About Figurewheel"));
+    ui::setUpWindow(*this, QStringLiteral("frmAbout"), ui::Texts::tr("About Figurewheel"));
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(false);
     setFixedSize(ui::twipsSize(5868, 3684));

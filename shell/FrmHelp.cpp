@@ -3,9 +3,9 @@
 #include "shell/HelpPicture.h"
 #include "ui/ControlTable.h"
 #include "ui/Pictures.h"
-#include "ui/SmallWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
+#include "ui/WindowSetUp.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -57,8 +57,7 @@ QWidget *FrmHelp::owner() const
 
 void FrmHelp::layOut()
 {
-    ui::setUpSmallWindow(
-        *this, QStringLiteral("frmHelp"), ui::Texts::tr("How do I play Figurewheel?"));
+    ui::setUpWindow(*this, QStringLiteral("frmHelp"), ui::Texts::tr("How do I play Figurewheel?"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(ui::twipsSize(9732, 6984));
     // The picture shipped is English; another language draws it anew.

@@ -1,14 +1,14 @@
 #include "shell/FrmNewUser.h"
 
-#include "shell/ShellTexts.h"
+#include "shell/AuthorTexts.h"
 #include "shell/Version.h"
 #include "ui/Colors.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
-#include "ui/SmallWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
+#include "ui/WindowSetUp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -55,7 +55,7 @@ FrmNewUser::FrmNewUser(MainWindowFactory createMain)
 
 void FrmNewUser::layOut()
 {
-    ui::setUpSmallWindow(
+    ui::setUpWindow(
         *this, QStringLiteral("frmNewUser"), ui::Texts::tr("Thanks for Trying Figurewheel!"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(ui::twipsSize(7524, 5532));

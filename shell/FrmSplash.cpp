@@ -1,12 +1,12 @@
 #include "shell/FrmSplash.h"
 
-#include "shell/ShellTexts.h"
+#include "shell/AuthorTexts.h"
 #include "shell/Version.h"
 #include "ui/ControlTable.h"
 #include "ui/Fonts.h"
 #include "ui/Placing.h"
-#include "ui/SmallWindow.h"
 #include "ui/Twips.h"
+#include "ui/WindowSetUp.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -43,7 +43,7 @@ FrmSplash::FrmSplash(MainWindowFactory createMain)
 
 void FrmSplash::layOut()
 {
-    ui::setUpSmallWindow(*this, QStringLiteral("frmSplash"), QString());
+    ui::setUpWindow(*this, QStringLiteral("frmSplash"), QString());
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(ui::twipsSize(7452, 4764));
 

@@ -6,6 +6,7 @@
 // the file reads back exactly what was written.
 #include "celebration/SolveReward.h"
 #include "numbers/NumberText.h"
+#include "records/Placement.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 #include "records/StoreKeys.h"

@@ -2,8 +2,8 @@
 // accessible name, and cells give their text as a locked text box does.
 // What a screen reader really says is heard by the screen-reader test.
 #include "AllWindows.h"
-#include "cells/CellAccessible.h"
 #include "MainGame.h"
+#include "screenreader/Install.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -58,7 +58,7 @@ private:
 
 void TestAccessibility::initTestCase()
 {
-    cells::installScreenReaderSupport();
+    fw::screenreader::install();
     QAccessible::setActive(true);
     m_game = std::make_unique<MainGame>();
 }

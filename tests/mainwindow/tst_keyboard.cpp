@@ -3,13 +3,13 @@
 // opens really open and are closed by the test. What a screen reader says
 // along the way is heard by the screen-reader test.
 #include "board/Keyboard.h"
-#include "cells/CellAccessible.h"
 #include "cells/CellBox.h"
 #include "core/Puzzle.h"
 #include "MainGame.h"
 #include "mainwindow/FrmMain.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "screenreader/Install.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedDie.h"
 
@@ -73,7 +73,7 @@ private slots:
 void TestKeyboard::initTestCase()
 {
     // The cells read as the game reads them, held or not.
-    cells::installScreenReaderSupport();
+    fw::screenreader::install();
 }
 
 void TestKeyboard::init()

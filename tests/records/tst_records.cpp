@@ -3,6 +3,7 @@
 // the window's placement.
 #include "support/RecordsTestSupport.h"
 
+#include "records/Placement.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 

@@ -20,9 +20,9 @@
 // FIGUREWHEEL_PROBE_HOLD_MS=N keeps each celebration open N ms.
 #include "app/Module1.h"
 #include "board/Shown.h"
-#include "cells/CellAccessible.h"
 #include "cells/Showing.h"
 #include "mainwindow/MainControls.h"
+#include "screenreader/Install.h"
 #include "shell/Startup.h"
 #include "SolveByDrops.h"
 #include "ui/Pictures.h"
@@ -235,7 +235,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Figurewheel"));
     QApplication::setDesktopFileName(QStringLiteral("figurewheel"));
     QApplication::setWindowIcon(fw::ui::windowIcon());
-    fw::cells::installScreenReaderSupport();
+    fw::screenreader::install();
     fw::Module1 module;
     module.records.gTimesPlayed = fw::readLaunchCount(module.store);
     say(QStringLiteral("launches %1").arg(module.records.gTimesPlayed));

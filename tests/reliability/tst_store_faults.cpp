@@ -4,6 +4,7 @@
 // records for the run, and never loses what the disk already held.
 #include "GameProcess.h"
 #include "numbers/NumberText.h"
+#include "records/Placement.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
 

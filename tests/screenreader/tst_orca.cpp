@@ -2,9 +2,9 @@
 // the game over AT-SPI while a player who uses only the keys (real key
 // presses through the X server) plays a puzzle from deal to record, and the
 // test checks, step by step, what Orca said. Run by with-orca.sh.
-#include "cells/CellAccessible.h"
 #include "mainwindow/MainGame.h"
 #include "OrcaLog.h"
+#include "screenreader/Install.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
 #include "ui/Translations.h"
@@ -163,7 +163,7 @@ private slots:
 
 void TestOrca::initTestCase()
 {
-    cells::installScreenReaderSupport();
+    fw::screenreader::install();
     if (qEnvironmentVariableIsEmpty("FW_ORCA_LOG"))
         QFAIL("run me with with-orca.sh, beside a screen reader");
     // Qt reaches the screen reader once it has found it on the session bus.

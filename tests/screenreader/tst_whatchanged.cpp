@@ -1,37 +1,38 @@
 // What a player who cannot see the board is told after a move or a hint:
-// the real moves and hints run on a puzzle, and the tidings are compared
+// the real moves and hints run on a puzzle, and the changes are compared
 // with what a listener needs to hear, in order.
 #include "board/Hints.h"
 #include "board/Moves.h"
-#include "board/Tidings.h"
 #include "core/Puzzle.h"
+#include "screenreader/WhatChanged.h"
 #include "support/ScriptedDie.h"
 
 #include <QtTest>
 
 using namespace fw;
+using namespace fw::screenreader;
 
 namespace {
 
-// Tidings written short: "cell g2", "cell o1" (the row), "shown a3",
+// Changes written short: "cell g2", "cell o1" (the row), "shown a3",
 // "shown o2" (the solution), or the kind's name.
-QString written(const std::vector<Tiding> &tidings)
+QString written(const std::vector<Change> &changes)
 {
     QStringList words;
-    for (const Tiding &t : tidings) {
+    for (const Change &t : changes) {
         const char letter
             = t.cell.kind == Control::txtGuess || t.cell.kind == Control::txtAnswer ? 'n' : 'o';
         const QString cell = QString(QLatin1Char(letter)) + QString::number(t.cell.index);
         switch (t.kind) {
-        case Tiding::Kind::RowCell: words << "cell " + cell; break;
-        case Tiding::Kind::Revealed: words << "shown " + cell; break;
-        case Tiding::Kind::NoChange: words << "no change"; break;
-        case Tiding::Kind::Total: words << "total"; break;
-        case Tiding::Kind::Closing: words << "closing"; break;
-        case Tiding::Kind::HintsUsed: words << "hints"; break;
-        case Tiding::Kind::Solution: words << "solution"; break;
-        case Tiding::Kind::SolutionHidden: words << "hidden"; break;
-        case Tiding::Kind::Peeked: words << "peeked"; break;
+        case Change::Kind::RowCell: words << "cell " + cell; break;
+        case Change::Kind::Revealed: words << "shown " + cell; break;
+        case Change::Kind::NoChange: words << "no change"; break;
+        case Change::Kind::Total: words << "total"; break;
+        case Change::Kind::Closing: words << "closing"; break;
+        case Change::Kind::HintsUsed: words << "hints"; break;
+        case Change::Kind::Solution: words << "solution"; break;
+        case Change::Kind::SolutionHidden: words << "hidden"; break;
+        case Change::Kind::Peeked: words << "peeked"; break;
         default: words << "other"; break;
         }
     }
@@ -70,7 +71,7 @@ struct Board {
 
 } // namespace
 
-class TestTidings : public QObject {
+class TestWhatChanged : public QObject {
     Q_OBJECT
 private slots:
     void afterMoves_data();
@@ -79,7 +80,7 @@ private slots:
     void afterReveals();
 };
 
-void TestTidings::afterMoves_data()
+void TestWhatChanged::afterMoves_data()
 {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("move");
@@ -99,7 +100,7 @@ void TestTidings::afterMoves_data()
         << "cell n3, total, closing";
 }
 
-void TestTidings::afterMoves()
+void TestWhatChanged::afterMoves()
 {
     QFETCH(QStringList, before);
     QFETCH(QString, move);
@@ -112,7 +113,7 @@ void TestTidings::afterMoves()
     QCOMPARE(written(afterMove(was, board.puzzle)), told);
 }
 
-void TestTidings::afterReveals_data()
+void TestWhatChanged::afterReveals_data()
 {
     QTest::addColumn<QString>(
         "steps"); // h: hint (rolls 1, 6, 6), a: Answer, e: the hint's time is up
@@ -131,12 +132,12 @@ void TestTidings::afterReveals_data()
                                             << "solution, peeked";
 }
 
-void TestTidings::afterReveals()
+void TestWhatChanged::afterReveals()
 {
     QFETCH(QString, steps);
     QFETCH(QString, told);
     Board board;
-    std::vector<Tiding> last;
+    std::vector<Change> last;
     for (const QChar step : steps) {
         const Puzzle was = board.puzzle;
         if (step == 'h') {
@@ -152,5 +153,5 @@ void TestTidings::afterReveals()
     QCOMPARE(written(last), told);
 }
 
-QTEST_MAIN(TestTidings)
-#include "tst_tidings.moc"
+QTEST_MAIN(TestWhatChanged)
+#include "tst_whatchanged.moc"

@@ -1,21 +1,22 @@
-#include "ui/Announcer.h"
+#include "screenreader/Announcer.h"
 
 #include <QAccessibleWidget>
 
-namespace fw::ui {
+namespace fw::screenreader {
 
 namespace {
 
 QAccessibleInterface *announcerFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("fw::ui::Announcer") && object && object->isWidgetType())
+    if (className == QLatin1String("fw::screenreader::Announcer") && object
+        && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
 }
 
 } // namespace
 
-void installAnnouncerAccessibility()
+void installAnnouncerReading()
 {
     QAccessible::installFactory(announcerFactory);
 }
@@ -40,4 +41,4 @@ void Announcer::announce(const QString &line)
     show();
 }
 
-} // namespace fw::ui
+} // namespace fw::screenreader

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace fw::ui {
+namespace fw::screenreader {
 
 // Tells a screen reader what no focused control says: each line appears to
 // assistive technology as a notification of the window, which the reader
@@ -16,7 +16,7 @@ public:
 };
 
 // Makes every announcer a notification to assistive technology
-// (installScreenReaderSupport does, as the program starts).
-void installAnnouncerAccessibility();
+// (install does, as the program starts).
+void installAnnouncerReading();
 
-} // namespace fw::ui
+} // namespace fw::screenreader

@@ -1,14 +1,14 @@
-#include "board/Tidings.h"
+#include "screenreader/WhatChanged.h"
 
 #include "core/Puzzle.h"
 
 #include <algorithm>
 
-namespace fw {
+namespace fw::screenreader {
 
 namespace {
 
-using Kind = Tiding::Kind;
+using Kind = Change::Kind;
 
 // Some cell of the solution is on view.
 bool anyShown(const Puzzle &p)
@@ -29,9 +29,9 @@ bool wholeSolution(const Puzzle &p)
 
 } // namespace
 
-std::vector<Tiding> afterMove(const Puzzle &before, const Puzzle &after)
+std::vector<Change> afterMove(const Puzzle &before, const Puzzle &after)
 {
-    std::vector<Tiding> said;
+    std::vector<Change> said;
     for (int n = 1; n <= 6; ++n) {
         const auto i = std::size_t(n);
         if (before.GuessNums[i] != after.GuessNums[i])
@@ -47,9 +47,9 @@ std::vector<Tiding> afterMove(const Puzzle &before, const Puzzle &after)
     return said;
 }
 
-std::vector<Tiding> afterReveal(const Puzzle &before, const Puzzle &after)
+std::vector<Change> afterReveal(const Puzzle &before, const Puzzle &after)
 {
-    std::vector<Tiding> said;
+    std::vector<Change> said;
     if (after.HintsUsed != before.HintsUsed)
         said.push_back({Kind::HintsUsed});
     if (!anyShown(after) && anyShown(before)) {
@@ -69,4 +69,4 @@ std::vector<Tiding> afterReveal(const Puzzle &before, const Puzzle &after)
     return said;
 }
 
-} // namespace fw
+} // namespace fw::screenreader

@@ -1,14 +1,13 @@
-#include "mainwindow/Speech.h"
+#include "screenreader/Words.h"
 
 #include "board/Shown.h"
 #include "cells/Showing.h"
 #include "core/Puzzle.h"
-#include "mainwindow/MainControls.h"
 #include "ui/Translations.h"
 
 #include <QStringList>
 
-namespace fw {
+namespace fw::screenreader {
 
 namespace {
 
@@ -60,14 +59,14 @@ QString revealedLine(const Puzzle &puzzle, ControlId cell)
     return ui::Texts::tr("Solution cell %1: %2.").arg(n, textOf(puzzle, cell));
 }
 
-QString line(const Puzzle &puzzle, const Tiding &tiding)
+QString line(const Puzzle &puzzle, const Change &change)
 {
-    using Kind = Tiding::Kind;
-    switch (tiding.kind) {
-    case Kind::RowCell: return rowCellLine(puzzle, tiding.cell);
+    using Kind = Change::Kind;
+    switch (change.kind) {
+    case Kind::RowCell: return rowCellLine(puzzle, change.cell);
     case Kind::NoChange: return ui::Texts::tr("No change.");
     case Kind::Total: return totalLine(puzzle);
-    case Kind::Revealed: return revealedLine(puzzle, tiding.cell);
+    case Kind::Revealed: return revealedLine(puzzle, change.cell);
     case Kind::HintsUsed: return ui::Texts::tr("Hint %1.").arg(textOf(puzzle, {Control::lblHint3}));
     case Kind::Solution: return ui::Texts::tr("Solution: %1.").arg(solutionWords(puzzle));
     case Kind::SolutionHidden: return ui::Texts::tr("Solution hidden.");
@@ -107,16 +106,38 @@ QString holdingLine(const Puzzle &puzzle, ControlId held)
     return ui::Texts::tr("Holding %1.").arg(what);
 }
 
+QString spokenName(ControlId id)
+{
+    const int n = id.index;
+    switch (id.kind) {
+    case Control::txtNumber:
+        return n == 0 ? ui::Texts::tr("Target") : ui::Texts::tr("Number %1 of the pool").arg(n);
+    case Control::txtGuess: return ui::Texts::tr("Your guess, cell %1").arg(n);
+    case Control::txtGuessOp:
+        return ui::Texts::tr("Operator between cells %1 and %2").arg(n).arg(n + 1);
+    case Control::txtAnswer: return ui::Texts::tr("Solution, cell %1").arg(n);
+    case Control::txtAnswerOp:
+        return ui::Texts::tr("Solution, operator between cells %1 and %2").arg(n).arg(n + 1);
+    case Control::txtCurrentTotal: return ui::Texts::tr("Running total");
+    case Control::txtTimer: return ui::Texts::tr("Clock");
+    case Control::cmdNums: return ui::Texts::tr("%n numbers", nullptr, n);
+    case Control::txtOp:
+        return ui::Texts::tr("Operator %1, drag it into your guess")
+            .arg(operatorWord(paletteOperator(n)));
+    default: return {};
+    }
+}
+
 QString putBackLine()
 {
     return ui::Texts::tr("Put back.");
 }
 
-QString tidingsLine(const Puzzle &puzzle, std::span<const Tiding> tidings)
+QString changesLine(const Puzzle &puzzle, std::span<const Change> changes)
 {
     QStringList lines;
-    for (const Tiding &tiding : tidings)
-        lines << line(puzzle, tiding);
+    for (const Change &change : changes)
+        lines << line(puzzle, change);
     lines.removeAll(QString());
     return lines.join(QLatin1Char(' '));
 }
@@ -131,4 +152,4 @@ QString statusLine(const Puzzle &puzzle)
             clock);
 }
 
-} // namespace fw
+} // namespace fw::screenreader

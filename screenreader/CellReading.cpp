@@ -1,11 +1,10 @@
-#include "cells/CellAccessible.h"
+#include "screenreader/CellReading.h"
 
 #include "cells/CellBox.h"
-#include "ui/ScreenReader.h"
 
 #include <QAccessibleWidget>
 
-namespace fw::cells {
+namespace fw::screenreader {
 
 namespace {
 
@@ -14,7 +13,7 @@ namespace {
 // character or two, so a word, a line or a sentence of it is all of it.
 class CellAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit CellAccessible(CellBox *cell)
+    explicit CellAccessible(cells::CellBox *cell)
         : QAccessibleWidget(cell, QAccessible::EditableText)
     {
     }
@@ -93,7 +92,7 @@ public:
     }
 
 private:
-    const CellBox *cell() const { return static_cast<const CellBox *>(widget()); }
+    const cells::CellBox *cell() const { return static_cast<const cells::CellBox *>(widget()); }
 
     // One character of the text, or all of it for any longer boundary.
     QString piece(
@@ -118,16 +117,15 @@ private:
 QAccessibleInterface *cellFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("fw::cells::CellBox") && object && object->isWidgetType())
-        return new CellAccessible(static_cast<CellBox *>(object));
+        return new CellAccessible(static_cast<cells::CellBox *>(object));
     return nullptr;
 }
 
 } // namespace
 
-void installScreenReaderSupport()
+void installCellReading()
 {
-    ui::installScreenReaderSupport();
     QAccessible::installFactory(cellFactory);
 }
 
-} // namespace fw::cells
+} // namespace fw::screenreader

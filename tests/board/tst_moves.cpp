@@ -48,7 +48,7 @@ struct Fixture {
 
 } // namespace
 
-class TestArrangement : public QObject {
+class TestMoves : public QObject {
     Q_OBJECT
 private slots:
     void placeAndTakeBack()
@@ -179,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestArrangement)
-#include "tst_arrangement.moc"
+QTEST_APPLESS_MAIN(TestMoves)
+#include "tst_moves.moc"

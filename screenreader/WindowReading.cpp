@@ -1,7 +1,7 @@
-#include "ui/SmallWindow.h"
+#include "screenreader/WindowReading.h"
 
-#include "ui/Announcer.h"
-#include "ui/Fonts.h"
+#include "screenreader/Announcer.h"
+#include "ui/WindowSetUp.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace fw::ui {
+namespace fw::screenreader {
 
 namespace {
 
@@ -62,13 +62,6 @@ QAccessibleInterface *windowFactory(const QString &, QObject *object)
     return nullptr;
 }
 
-} // namespace
-
-void installSmallWindowAccessibility()
-{
-    QAccessible::installFactory(windowFactory);
-}
-
 // A splash screen is never made the active window, so nothing of it is
 // read by itself: it says its texts as it appears, or, when it appears
 // before assistive technology has reached the program, as soon as it has.
@@ -115,15 +108,20 @@ private:
     bool m_untold = false;
 };
 
-void setUpSmallWindow(QWidget &window, const QString &name, const QString &title)
+// Marked before anything about it reaches assistive technology.
+void readWhole(QWidget &window)
 {
-    // Marked before anything about it reaches assistive technology.
     window.setProperty(kReadWhole, true);
-    window.setObjectName(name);
-    window.setWindowTitle(title);
-    window.setFont(defaultFont());
     if (window.windowType() == Qt::SplashScreen)
         new SaidOnShow(&window);
 }
 
-} // namespace fw::ui
+} // namespace
+
+void installWindowReading()
+{
+    QAccessible::installFactory(windowFactory);
+    ui::setUpEveryWindowWith(readWhole);
+}
+
+} // namespace fw::screenreader
