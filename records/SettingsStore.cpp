@@ -18,6 +18,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace fw {
@@ -37,21 +38,6 @@ constexpr qint64 kFileClockSlackMs = 20;
 QString keyPath(const QString &section, const QString &key)
 {
     return section + QLatin1Char('/') + key;
-}
-
-bool isAsciiLetter(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-// A value is held as the file has it: its items (more than one for a list
-// such as "Ann, Bob") with the file's quoting and escapes undone, each still
-// in the form that tells a text from a value of another type.
-std::optional<QStringList> storedItems(const QVariant &value)
-{
-    if (value.typeId() != QMetaType::QStringList)
-        return std::nullopt;
-    return value.toStringList();
 }
 
 // A text as the game has always stored it: with a second '@' before a
@@ -74,39 +60,37 @@ std::optional<QString> textOf(const QString &item)
     if (item.startsWith(QLatin1String("@String(")) && item.endsWith(QLatin1Char(')')))
         return item.mid(8, item.size() - 9);
     const qsizetype open = item.indexOf(QLatin1Char('('));
-    const bool typed = item.startsWith(QLatin1Char('@')) && open > 1
-        && item.endsWith(QLatin1Char(')'))
+    if (item.startsWith(QLatin1Char('@')) && open > 1 && item.endsWith(QLatin1Char(')'))
         && std::all_of(item.cbegin() + 1, item.cbegin() + open,
-            [](QChar c) { return isAsciiLetter(c.unicode()); });
-    if (typed)
+            [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }))
         return std::nullopt;
     return item;
 }
 
 // The INI text as QSettings writes and reads it, here read only as text.
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+// In values, a backslash and a letter of the first line stand for the
+// character under it; '?' and '\'' are read so but never written so.
+constexpr QByteArrayView kEscapeLetters = "abfnrtv\"\\?'";
+constexpr QByteArrayView kEscapedChars = "\a\b\f\n\r\t\v\"\\?'";
+constexpr qsizetype kWrittenEscapes = 9;
 
 bool isSpace(char c)
 {
-    return isBlank(c) || c == '\n' || c == '\r';
+    return QByteArrayView(" \t\r\n").contains(c);
 }
 
 int digitValue(char c, int base)
 {
-    const int value = c >= '0' && c <= '9' ? c - '0'
-        : c >= 'a' && c <= 'f'             ? c - 'a' + 10
-        : c >= 'A' && c <= 'F'             ? c - 'A' + 10
-                                           : base;
-    return value < base ? value : -1;
+    int value = -1;
+    std::from_chars(&c, &c + 1, value, base);
+    return value;
 }
 
-char hexDigit(uint value)
+// Whether a line break of two bytes, "\r\n" or "\n\r", starts at `at`.
+bool twoByteBreakAt(QByteArrayView data, qsizetype at)
 {
-    return "0123456789ABCDEF"[value & 15];
+    return at + 1 < data.size() && QByteArrayView("\r\n\r").contains(data.sliced(at, 2));
 }
 
 struct IniLine {
@@ -133,10 +117,7 @@ std::optional<IniLine> nextLine(QByteArrayView data, qsizetype &pos)
         } else if (c == '\n' || c == '\r') {
             ended = !quoted;
         } else if (c == '\\' && i < data.size()) {
-            const char next = data[i++];
-            if (i < data.size() && (next == '\n' || next == '\r')
-                && (data[i] == '\n' || data[i] == '\r') && data[i] != next)
-                ++i;
+            i += twoByteBreakAt(data, i) ? 2 : 1;
         } else if (c == '"') {
             quoted = !quoted;
         } else if (c == ';' && i == start + 1) {
@@ -164,28 +145,22 @@ QString unescapedKey(QByteArrayView bytes)
 {
     const QString text = QString::fromUtf8(bytes);
     QString key;
-    key.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();) {
-        if (text[i] == QLatin1Char('\\')) {
-            key += QLatin1Char('/');
-            ++i;
-            continue;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool wide = QStringView(text).sliced(i).startsWith(u"%U");
+        const qsizetype first = i + (wide ? 2 : 1);
+        const qsizetype digits = wide ? 4 : 2;
+        bool ok = false;
+        const ushort code = text[i] == u'%' && first + digits <= text.size()
+            ? QStringView(text).sliced(first, digits).toUShort(&ok, 16)
+            : 0;
+        if (text[i] == u'\\') {
+            key += u'/';
+        } else if (ok) {
+            key += QChar(code);
+            i = first + digits - 1;
+        } else {
+            key += text[i];
         }
-        if (text[i] == QLatin1Char('%') && i + 1 < text.size()) {
-            const bool wide = text[i + 1] == QLatin1Char('U');
-            const qsizetype first = wide ? i + 2 : i + 1;
-            const qsizetype digits = wide ? 4 : 2;
-            bool ok = false;
-            const ushort code = first + digits <= text.size()
-                ? QStringView(text).sliced(first, digits).toUShort(&ok, 16)
-                : 0;
-            if (ok) {
-                key += QChar(code);
-                i = first + digits;
-                continue;
-            }
-        }
-        key += text[i++];
     }
     return key;
 }
@@ -193,42 +168,12 @@ QString unescapedKey(QByteArrayView bytes)
 QByteArray escapedKey(const QString &key)
 {
     QByteArray bytes;
-    for (const QChar qc : key) {
-        const char16_t c = qc.unicode();
-        if (c == u'/') {
-            bytes += '\\';
-        } else if (isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_' || c == u'-'
-            || c == u'.') {
-            bytes += char(c);
-        } else if (c <= 0xff) {
-            bytes += '%';
-            bytes += hexDigit(c >> 4);
-            bytes += hexDigit(c);
-        } else {
-            bytes += "%U";
-            for (int shift = 12; shift >= 0; shift -= 4)
-                bytes += hexDigit(uint(c) >> shift);
-        }
+    for (const QChar c : key) {
+        bytes += c.unicode() > 0xff ? QString::asprintf("%%U%04X", c.unicode()).toLatin1()
+                                    : QByteArray(1, char(c.unicode())).toPercentEncoding("/", "~");
     }
-    return bytes;
-}
-
-char unescapedChar(char c)
-{
-    switch (c) {
-    case 'a': return '\a';
-    case 'b': return '\b';
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    case 'v': return '\v';
-    case '"':
-    case '?':
-    case '\'':
-    case '\\': return c;
-    default: return 0;
-    }
+    // A backslash of the key is %5C by now, so each '/' left is one of the key's.
+    return bytes.replace('/', '\\');
 }
 
 // A value's items: backslash escapes (\n, \x41, \101, and before a line
@@ -247,7 +192,7 @@ QStringList unescapedItems(QByteArrayView data)
     qsizetype kept = 0; // the item's characters before this one keep their blanks
     qsizetype i = 0;
     const auto skipBlanks = [&] {
-        while (i < data.size() && isBlank(data[i]))
+        while (i < data.size() && (data[i] == ' ' || data[i] == '\t'))
             ++i;
         kept = item.size();
     };
@@ -269,14 +214,13 @@ QStringList unescapedItems(QByteArrayView data)
                 break;
             }
             const char escaped = data[i++];
-            if (const char plain = unescapedChar(escaped))
-                item += QLatin1Char(plain);
+            if (const qsizetype at = kEscapeLetters.indexOf(escaped); at >= 0)
+                item += QLatin1Char(kEscapedChars[at]);
             else if (escaped == 'x' && digitValue(data[i], 16) >= 0)
                 item += code(0, 16);
             else if (digitValue(escaped, 8) >= 0)
                 item += code(char16_t(digitValue(escaped, 8)), 8);
-            else if ((escaped == '\n' || escaped == '\r') && i < data.size()
-                && (data[i] == '\n' || data[i] == '\r') && data[i] != escaped)
+            else if (twoByteBreakAt(data, i - 1))
                 ++i;
             kept = item.size();
         } else if (c == '"') {
@@ -317,46 +261,24 @@ void appendEscapedItem(QByteArray &bytes, const QString &item)
     QStringEncoder utf8(QStringEncoder::Utf8);
     bool needsQuotes = false;
     bool escapeHexDigit = false; // after \0 or \xNN, which a digit would extend
-    for (qsizetype i = 0; i < item.size(); ++i) {
-        const char16_t c = item[i].unicode();
+    for (const QChar qc : item) {
+        const char16_t c = qc.unicode();
         needsQuotes = needsQuotes || c == u';' || c == u',' || c == u'=';
-        if (escapeHexDigit && c < 0x80 && digitValue(char(c), 16) >= 0) {
-            bytes += "\\x" + QByteArray::number(c, 16);
-            continue;
-        }
-        escapeHexDigit = false;
-        const char plain = c == 0 ? '0'
-            : c == u'\a'          ? 'a'
-            : c == u'\b'          ? 'b'
-            : c == u'\f'          ? 'f'
-            : c == u'\n'          ? 'n'
-            : c == u'\r'          ? 'r'
-            : c == u'\t'          ? 't'
-            : c == u'\v'          ? 'v'
-            : c == u'"'           ? '"'
-            : c == u'\\'          ? '\\'
-                                  : 0;
-        if (plain) {
-            bytes += '\\';
-            bytes += plain;
-            escapeHexDigit = c == 0;
-        } else if (c <= 0x1f || (c >= 0x7f && latin1)) {
+        const qsizetype at = c < 0x80 ? kEscapedChars.first(kWrittenEscapes).indexOf(char(c)) : -1;
+        const char letter = c == 0 ? '0' : at >= 0 ? kEscapeLetters[at] : 0;
+        if ((escapeHexDigit && c < 0x80 && digitValue(char(c), 16) >= 0)
+            || (!letter && (c <= 0x1f || (c >= 0x7f && latin1)))) {
             bytes += "\\x" + QByteArray::number(c, 16);
             escapeHexDigit = true;
-        } else if (latin1) {
-            bytes += char(c);
+        } else if (letter) {
+            bytes += '\\';
+            bytes += letter;
+            escapeHexDigit = c == 0;
         } else {
-            // A run of plain text at once, through the one encoder so that
-            // a pair split by nothing stays a pair.
-            qsizetype end = i + 1;
-            while (end < item.size() && item[end].unicode() > 0x1f && item[end] != u'"'
-                && item[end] != u'\\') {
-                const char16_t next = item[end].unicode();
-                needsQuotes = needsQuotes || next == u';' || next == u',' || next == u'=';
-                ++end;
-            }
-            bytes += QByteArray(utf8(QStringView(item).sliced(i, end - i)));
-            i = end - 1;
+            // One encoder for the whole item, which holds a high surrogate
+            // until the next character it is given, so a pair stays a pair.
+            bytes += latin1 ? QByteArray(1, char(c)) : QByteArray(utf8(QStringView(&qc, 1)));
+            escapeHexDigit = false;
         }
     }
     if (needsQuotes || (bytes.size() > start && (bytes[start] == ' ' || bytes.back() == ' '))) {
@@ -365,8 +287,10 @@ void appendEscapedItem(QByteArray &bytes, const QString &item)
     }
 }
 
-// Reads every key of the file, each value's items as text: nothing in the
-// file is unpacked into another type.
+// Reads every key of the file. A value is held as the file has it: a list of
+// its items (more than one for a list such as "Ann, Bob") with the file's
+// quoting and escapes undone, each still in the form that tells a text from
+// a value of another type. Nothing in the file is unpacked into another type.
 bool readIni(QIODevice &device, QSettings::SettingsMap &map)
 {
     const QByteArray bytes = device.readAll();
@@ -386,10 +310,9 @@ bool readIni(QIODevice &device, QSettings::SettingsMap &map)
             continue;
         pieces[prefix].append(
             data.sliced(pieceStart, line->text.data() - data.data() - pieceStart));
-        qsizetype close = line->text.indexOf(']');
-        if (close < 0)
-            close = line->text.size();
-        const QByteArrayView name = line->text.first(close).sliced(1).trimmed();
+        const qsizetype close = line->text.indexOf(']');
+        const QByteArrayView name
+            = line->text.first(close < 0 ? line->text.size() : close).sliced(1).trimmed();
         if (name.compare("general", Qt::CaseInsensitive) == 0)
             prefix.clear();
         else if (name.compare("%general", Qt::CaseInsensitive) == 0)
@@ -423,7 +346,7 @@ bool writeIni(QIODevice &device, const QSettings::SettingsMap &map)
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
         sections[slash < 0 ? QString() : it.key().left(slash)][it.key().mid(slash + 1)]
-            = storedItems(it.value()).value_or(QStringList());
+            = it.value().toStringList();
     }
     for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
         const QByteArray name = escapedKey(section.key());
@@ -479,17 +402,11 @@ public:
             QThread::msleep(kLockPollMs);
     }
 
+    // Waits until the file clock has moved past the last write.
     ~FileUpdateLock() override
     {
-        if (m_lock.isLocked())
-            waitPastLastWrite();
-    }
-
-private:
-    void waitPastLastWrite() const
-    {
         const QFileInfo info(m_settingsFile);
-        if (!info.exists())
+        if (!m_lock.isLocked() || !info.exists())
             return;
         const qint64 clearAt = info.lastModified().toMSecsSinceEpoch() + kFileClockSlackMs;
         const qint64 wait = std::clamp(
@@ -498,6 +415,7 @@ private:
             QThread::msleep(static_cast<unsigned long>(wait));
     }
 
+private:
     QString m_settingsFile;
     QLockFile m_lock;
 };
@@ -540,7 +458,7 @@ QString IniSettingsStore::read(
 {
     const QString path = keyPath(section, key);
     QStringList texts;
-    for (const QString &item : storedItems(m_settings->value(path)).value_or(QStringList())) {
+    for (const QString &item : m_settings->value(path).toStringList()) {
         const std::optional<QString> text = textOf(item);
         if (!text)
             return defaultText;
@@ -548,21 +466,18 @@ QString IniSettingsStore::read(
     }
     if (texts.isEmpty())
         return defaultText;
-    const bool valid = std::all_of(
-        texts.cbegin(), texts.cend(), [](const QString &text) { return text.isValidUtf16(); });
-    if (!valid) {
-        // A half pair cannot be written to the file as it stands: the next
-        // rewrite would drop it or move it. The text is kept as it was read,
-        // so whatever the file says next is what was shown.
-        QStringList items;
-        for (QString &text : texts) {
-            text = withHalfPairsReplaced(text);
-            items.append(itemOf(text));
-        }
-        m_settings->setValue(path, items);
-    }
     // A hand-edited line such as "BestPlayer=Ann, Bob" reads as the text it was.
-    return texts.join(QStringLiteral(", "));
+    const QString joined = texts.join(QStringLiteral(", "));
+    if (joined.isValidUtf16())
+        return joined;
+    // A half pair cannot be written to the file as it stands: the next
+    // rewrite would drop it or move it. The text is kept as it was read, so
+    // whatever the file says next is what was shown.
+    QStringList items;
+    for (const QString &text : texts)
+        items.append(itemOf(withHalfPairsReplaced(text)));
+    m_settings->setValue(path, items);
+    return withHalfPairsReplaced(joined);
 }
 
 void IniSettingsStore::write(const QString &section, const QString &key, const QString &text)
