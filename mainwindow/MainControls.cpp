@@ -2,10 +2,9 @@
 // colours and faces, listed front to back; the tab order is their `tab`.
 #include "mainwindow/MainControls.h"
 
-#include "screenreader/Words.h"
-
 #include "cells/CellBox.h"
 #include "core/Operator.h"
+#include "screenreader/Words.h"
 #include "ui/Colors.h"
 #include "ui/Translations.h"
 
