@@ -1,6 +1,6 @@
 #include "numbers/NumberText.h"
 
-#include <array>
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -11,19 +11,18 @@ namespace fw {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
+constexpr std::string_view kBlanks = " \t\n\r";
 
-bool isDigit(char c)
+// Where the first character from `pos` on that is not a blank is.
+std::size_t pastBlanks(std::string_view text, std::size_t pos)
 {
-    return c >= '0' && c <= '9';
+    return std::min(text.find_first_not_of(kBlanks, pos), text.size());
 }
 
 // Scans one number (sign, digits, fraction, exponent) from the start of
-// `text`, skipping blanks inside it when `skipBlanks` is set. Returns the
-// characters that make up the number without blanks, and where it ended.
+// `text` after blanks, skipping blanks inside it too when `skipBlanks` is
+// set. Returns the characters that make up the number without blanks, and
+// where it ended.
 struct Scan {
     std::string number;
     std::size_t end = 0;
@@ -33,46 +32,33 @@ struct Scan {
 Scan scanNumber(std::string_view text, bool skipBlanks)
 {
     Scan scan;
-    std::size_t pos = 0;
-    auto peek = [&]() -> char {
-        if (skipBlanks) {
-            while (pos < text.size() && isBlank(text[pos]))
-                ++pos;
-        }
-        return pos < text.size() ? text[pos] : '\0';
+    std::size_t pos = pastBlanks(text, 0);
+    // Takes the next character into `into` if it is one of `chars`.
+    const auto take = [&](std::string_view chars, std::string &into) {
+        if (skipBlanks)
+            pos = pastBlanks(text, pos);
+        const bool taken = pos < text.size() && chars.find(text[pos]) != std::string_view::npos;
+        if (taken)
+            into += text[pos++];
+        return taken;
     };
-    // A sign, if one comes next, and the digits that come next, taken into
-    // `into`; the digits say whether there were any.
-    const auto takeSign = [&](std::string &into) {
-        if (const char c = peek(); c == '+' || c == '-') {
-            into += c;
-            ++pos;
-        }
-    };
+    // The digits that come next; whether there were any.
     const auto takeDigits = [&](std::string &into) {
         bool any = false;
-        for (char c; isDigit(c = peek()); ++pos) {
-            into += c;
+        while (take("0123456789", into))
             any = true;
-        }
         return any;
     };
-    takeSign(scan.number);
+    take("+-", scan.number);
     scan.hasDigits = takeDigits(scan.number);
-    if (peek() == '.') {
-        scan.number += '.';
-        ++pos;
+    if (take(".", scan.number))
         scan.hasDigits = takeDigits(scan.number) || scan.hasDigits;
-    }
     scan.end = pos;
-    if (!scan.hasDigits)
-        return scan;
     // An exponent counts only when digits follow it; otherwise the number
     // ends before the letter.
-    if (const char c = peek(); c == 'e' || c == 'E') {
-        std::string exponent = "e";
-        ++pos;
-        takeSign(exponent);
+    std::string exponent;
+    if (scan.hasDigits && take("eE", exponent)) {
+        take("+-", exponent);
         if (takeDigits(exponent)) {
             scan.number += exponent;
             scan.end = pos;
@@ -90,17 +76,11 @@ double toDouble(const std::string &number)
     return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
+// The number that is the whole text, blanks around it allowed.
 std::optional<double> wholeNumber(std::string_view text)
 {
-    std::size_t first = 0;
-    while (first < text.size() && isBlank(text[first]))
-        ++first;
-    std::size_t last = text.size();
-    while (last > first && isBlank(text[last - 1]))
-        --last;
-    const std::string_view core = text.substr(first, last - first);
-    const Scan scan = scanNumber(core, false);
-    if (!scan.hasDigits || scan.end != core.size())
+    const Scan scan = scanNumber(text, false);
+    if (!scan.hasDigits || pastBlanks(text, scan.end) != text.size())
         return std::nullopt;
     return toDouble(scan.number);
 }
@@ -109,36 +89,30 @@ std::optional<double> wholeNumber(std::string_view text)
 
 std::string decimalText(long long value)
 {
-    std::array<char, 24> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    char buffer[24];
+    return std::string(buffer, std::to_chars(buffer, std::end(buffer), value).ptr);
 }
 
 std::string positionText(float value)
 {
-    std::array<char, 48> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    char buffer[48];
+    return std::string(buffer, std::to_chars(buffer, std::end(buffer), value).ptr);
 }
 
 double leadingNumber(std::string_view text)
 {
     const Scan scan = scanNumber(text, true);
-    if (!scan.hasDigits)
-        return 0.0;
-    return toDouble(scan.number);
+    return scan.hasDigits ? toDouble(scan.number) : 0.0;
 }
 
 std::int16_t roundToInt16(double value)
 {
     if (std::isnan(value))
         return 0;
-    const double rounded = std::nearbyint(value); // half to even in the default mode
-    if (rounded >= std::numeric_limits<std::int16_t>::max())
-        return std::numeric_limits<std::int16_t>::max();
-    if (rounded <= std::numeric_limits<std::int16_t>::min())
-        return std::numeric_limits<std::int16_t>::min();
-    return static_cast<std::int16_t>(rounded);
+    using Limits = std::numeric_limits<std::int16_t>;
+    // nearbyint rounds half to even in the default mode.
+    return static_cast<std::int16_t>(
+        std::clamp(std::nearbyint(value), double(Limits::min()), double(Limits::max())));
 }
 
 std::int16_t lenientInt16(std::string_view text)
@@ -148,10 +122,9 @@ std::int16_t lenientInt16(std::string_view text)
 
 std::optional<std::int16_t> strictInt16(std::string_view text)
 {
-    const auto value = wholeNumber(text);
-    if (!value)
-        return std::nullopt;
-    return roundToInt16(*value);
+    if (const auto value = wholeNumber(text))
+        return roundToInt16(*value);
+    return std::nullopt;
 }
 
 std::optional<float> strictNumber(std::string_view text)
