@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <utility>
 
 namespace fw {
 
@@ -34,11 +35,6 @@ constexpr unsigned long kLockPollMs = 5;
 // tick would look like no change at all to the other copy, so the lock is
 // held until the file clock has certainly moved on.
 constexpr qint64 kFileClockSlackMs = 20;
-
-QString keyPath(const QString &section, const QString &key)
-{
-    return section + QLatin1Char('/') + key;
-}
 
 // A text as the game has always stored it: with a second '@' before a
 // first one, and wrapped in "@String(...)" when it holds a null character.
@@ -75,10 +71,7 @@ constexpr QByteArrayView kEscapeLetters = "abfnrtv\"\\?'";
 constexpr QByteArrayView kEscapedChars = "\a\b\f\n\r\t\v\"\\?'";
 constexpr qsizetype kWrittenEscapes = 9;
 
-bool isSpace(char c)
-{
-    return QByteArrayView(" \t\r\n").contains(c);
-}
+constexpr QByteArrayView kSpaces = " \t\r\n";
 
 int digitValue(char c, int base)
 {
@@ -104,38 +97,27 @@ struct IniLine {
 std::optional<IniLine> nextLine(QByteArrayView data, qsizetype &pos)
 {
     qsizetype start = pos;
-    while (start < data.size() && isSpace(data[start]))
-        ++start;
+    for (; start < data.size() && (kSpaces.contains(data[start]) || data[start] == ';'); ++start) {
+        if (data[start] == ';') // a comment, to the end of its line
+            while (start + 1 < data.size() && data[start + 1] != '\n' && data[start + 1] != '\r')
+                ++start;
+    }
     IniLine line;
     bool quoted = false;
-    bool ended = false;
-    qsizetype i = start;
-    while (i < data.size() && !ended) {
-        const char c = data[i++];
-        if (c == '=' && !quoted && line.equals < 0) {
-            line.equals = i - 1 - start;
-        } else if (c == '\n' || c == '\r') {
-            ended = !quoted;
-        } else if (c == '\\' && i < data.size()) {
-            i += twoByteBreakAt(data, i) ? 2 : 1;
-        } else if (c == '"') {
+    for (pos = start; pos < data.size(); ++pos) {
+        const char c = data[pos];
+        if (c == '=' && !quoted && line.equals < 0)
+            line.equals = pos - start;
+        else if ((c == '\n' || c == '\r' || c == ';') && !quoted)
+            break;
+        else if (c == '\\' && pos + 1 < data.size())
+            pos += twoByteBreakAt(data, pos + 1) ? 2 : 1;
+        else if (c == '"')
             quoted = !quoted;
-        } else if (c == ';' && i == start + 1) {
-            while (i < data.size() && data[i] != '\n' && data[i] != '\r')
-                ++i;
-            while (i < data.size() && isSpace(data[i]))
-                ++i;
-            start = i;
-        } else if (c == ';') {
-            ended = !quoted;
-        }
     }
-    if (ended)
-        --i;
-    pos = i;
-    if (i == start)
+    if (pos == start)
         return std::nullopt;
-    line.text = data.sliced(start, i - start);
+    line.text = data.sliced(start, pos - start);
     return line;
 }
 
@@ -143,24 +125,20 @@ std::optional<IniLine> nextLine(QByteArrayView data, qsizetype &pos)
 // any other character.
 QString unescapedKey(QByteArrayView bytes)
 {
-    const QString text = QString::fromUtf8(bytes);
-    QString key;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool wide = QStringView(text).sliced(i).startsWith(u"%U");
+    QString key = QString::fromUtf8(bytes);
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const bool wide = QStringView(key).sliced(i).startsWith(u"%U");
         const qsizetype first = i + (wide ? 2 : 1);
         const qsizetype digits = wide ? 4 : 2;
         bool ok = false;
-        const ushort code = text[i] == u'%' && first + digits <= text.size()
-            ? QStringView(text).sliced(first, digits).toUShort(&ok, 16)
+        const ushort code = key[i] == u'%' && first + digits <= key.size()
+            ? QStringView(key).sliced(first, digits).toUShort(&ok, 16)
             : 0;
-        if (text[i] == u'\\') {
-            key += u'/';
-        } else if (ok) {
-            key += QChar(code);
-            i = first + digits - 1;
-        } else {
-            key += text[i];
-        }
+        // The character an escape stands for is not read again.
+        if (key[i] == u'\\')
+            key[i] = u'/';
+        else if (ok)
+            key.replace(i, first + digits - i, QChar(code));
     }
     return key;
 }
@@ -188,7 +166,6 @@ QStringList unescapedItems(QByteArrayView data)
     QStringDecoder utf8(QStringDecoder::Utf8);
     bool inQuotes = false;
     bool quotedItem = false;
-    bool trimEnd = true;
     qsizetype kept = 0; // the item's characters before this one keep their blanks
     qsizetype i = 0;
     const auto skipBlanks = [&] {
@@ -210,7 +187,7 @@ QStringList unescapedItems(QByteArrayView data)
         const char c = data[i];
         if (c == '\\') {
             if (++i == data.size() || (data[i] == 'x' && i + 1 == data.size())) {
-                trimEnd = false;
+                kept = item.size();
                 break;
             }
             const char escaped = data[i++];
@@ -231,8 +208,7 @@ QStringList unescapedItems(QByteArrayView data)
                 skipBlanks();
         } else if (c == ',' && !inQuotes) {
             trim();
-            items.append(item);
-            item.clear();
+            items.append(std::exchange(item, {}));
             quotedItem = false;
             ++i;
             skipBlanks();
@@ -244,8 +220,7 @@ QStringList unescapedItems(QByteArrayView data)
             i = end;
         }
     }
-    if (trimEnd)
-        trim();
+    trim();
     items.append(item);
     return items;
 }
@@ -271,8 +246,7 @@ void appendEscapedItem(QByteArray &bytes, const QString &item)
             bytes += "\\x" + QByteArray::number(c, 16);
             escapeHexDigit = true;
         } else if (letter) {
-            bytes += '\\';
-            bytes += letter;
+            bytes.append('\\').append(letter);
             escapeHexDigit = c == 0;
         } else {
             // One encoder for the whole item, which holds a high surrogate
@@ -313,12 +287,12 @@ bool readIni(QIODevice &device, QSettings::SettingsMap &map)
         const qsizetype close = line->text.indexOf(']');
         const QByteArrayView name
             = line->text.first(close < 0 ? line->text.size() : close).sliced(1).trimmed();
+        // [%General] is a section named General, kept apart from [General].
+        const bool escapedGeneral = name.compare("%general", Qt::CaseInsensitive) == 0;
         if (name.compare("general", Qt::CaseInsensitive) == 0)
             prefix.clear();
-        else if (name.compare("%general", Qt::CaseInsensitive) == 0)
-            prefix = QString::fromLatin1(name.sliced(1)) + QLatin1Char('/');
         else
-            prefix = unescapedKey(name) + QLatin1Char('/');
+            prefix = unescapedKey(escapedGeneral ? name.sliced(1) : name) + QLatin1Char('/');
         pieceStart = pos;
     }
     pieces[prefix].append(data.sliced(pieceStart));
@@ -442,9 +416,8 @@ IniSettingsStore::~IniSettingsStore() = default;
 QString IniSettingsStore::defaultFilePath()
 {
     // $XDG_CONFIG_HOME when it names an absolute directory, else ~/.config.
-    const QString configDir
-        = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return configDir + QLatin1Char('/') + keys::kApplication + QLatin1Char('/') + keys::kApplication
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QLatin1Char('/') + keys::kApplication + QLatin1Char('/') + keys::kApplication
         + QStringLiteral(".conf");
 }
 
@@ -456,7 +429,7 @@ QString IniSettingsStore::filePath() const
 QString IniSettingsStore::read(
     const QString &section, const QString &key, const QString &defaultText) const
 {
-    const QString path = keyPath(section, key);
+    const QString path = section + QLatin1Char('/') + key;
     QStringList texts;
     for (const QString &item : m_settings->value(path).toStringList()) {
         const std::optional<QString> text = textOf(item);
@@ -473,16 +446,15 @@ QString IniSettingsStore::read(
     // A half pair cannot be written to the file as it stands: the next
     // rewrite would drop it or move it. The text is kept as it was read, so
     // whatever the file says next is what was shown.
-    QStringList items;
-    for (const QString &text : texts)
-        items.append(itemOf(withHalfPairsReplaced(text)));
-    m_settings->setValue(path, items);
+    for (QString &text : texts)
+        text = itemOf(withHalfPairsReplaced(text));
+    m_settings->setValue(path, texts);
     return withHalfPairsReplaced(joined);
 }
 
 void IniSettingsStore::write(const QString &section, const QString &key, const QString &text)
 {
-    m_settings->setValue(keyPath(section, key), QStringList {itemOf(text)});
+    m_settings->setValue(section + QLatin1Char('/') + key, QStringList {itemOf(text)});
     // QSettings writes through a temporary file and a rename, so a write
     // that fails (a full disk, a read-only directory) leaves the old file.
     m_settings->sync();
