@@ -2,6 +2,7 @@
 // reaches the disk at once, damaged files and read-only directories leave
 // the game running, and two copies started together both count.
 #include "numbers/NumberText.h"
+#include "support/ChildProcess.h"
 #include "support/RecordsTestSupport.h"
 
 #include "records/Records.h"
@@ -9,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,7 +17,6 @@
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace fw;
 using namespace fwtest;
@@ -68,28 +67,15 @@ int runChild(const QByteArray &mode, int argc, char *argv[])
     return 2;
 }
 
-QProcess *startChild(
+// This program again, in a child mode, through the one child-process harness.
+std::unique_ptr<ChildProcess> startChild(
     const QByteArray &mode, const QString &configHome, const QStringList &prefix, int rounds = 0)
 {
-    auto *process = new QProcess;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kChildMode), QString::fromLatin1(mode));
-    env.insert(QString::fromLatin1(kChildConfig), configHome);
-    env.insert(QString::fromLatin1(kChildRounds), QString::number(rounds));
-    env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/tmp"));
-    process->setProcessEnvironment(env);
-    QStringList arguments = prefix;
-    arguments << QCoreApplication::applicationFilePath();
-    process->start(arguments.takeFirst(), arguments);
-    return process;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return std::make_unique<ChildProcess>(QCoreApplication::applicationFilePath(), QStringList(),
+        configHome, prefix,
+        QStringList {QString::fromLatin1(kChildMode) + u'=' + QString::fromLatin1(mode),
+            QString::fromLatin1(kChildConfig) + u'=' + configHome,
+            QString::fromLatin1(kChildRounds) + u'=' + QString::number(rounds)});
 }
 
 QByteArray randomBytes(qsizetype size, bool printable)
@@ -338,11 +324,7 @@ void TestSettingsStore::readOnlyDirectory()
 
     // Root ignores file permissions, so as root the check runs as "nobody"
     // in a directory that user may read but not change.
-    QStringList prefix;
-    if (::geteuid() == 0)
-        prefix = {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
-            QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"),
-            QStringLiteral("--")};
+    const QStringList prefix = unprivilegedPrefix();
 
     QTemporaryDir base(QStringLiteral("/tmp/figurewheel-readonly-XXXXXX"));
     QVERIFY(base.isValid());
@@ -361,18 +343,14 @@ void TestSettingsStore::readOnlyDirectory()
     setModes(0555, 0444);
     const auto restore = qScopeGuard([&] { setModes(0755, 0644); });
 
-    {
-        std::unique_ptr<QProcess> ping(startChild("ping", configHome, prefix));
-        if (!ping->waitForFinished(30000) || ping->readAllStandardOutput() != "pong\n")
-            QSKIP("cannot run this test binary as an unprivileged user here");
-    }
+    if (const auto ping = startChild("ping", configHome, prefix);
+        !ping->finish(30000) || ping->lines() != QStringList {QStringLiteral("pong")})
+        QSKIP("cannot run this test binary as an unprivileged user here");
 
-    std::unique_ptr<QProcess> child(startChild("start", configHome, prefix));
-    QVERIFY(child->waitForFinished(30000));
-    const QString output = QString::fromUtf8(child->readAllStandardOutput());
-    QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
-        qPrintable(QString::fromUtf8(child->readAllStandardError())));
-    const QStringList lines = output.split(u'\n', Qt::SkipEmptyParts);
+    const auto child = startChild("start", configHome, prefix);
+    QVERIFY(child->finish(30000));
+    QVERIFY2(child->endedWell(), qPrintable(child->transcript()));
+    const QStringList lines = child->lines();
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines.at(0), expectedLaunches);
     QCOMPARE(lines.at(1), expectedLoad);
@@ -393,12 +371,12 @@ void TestSettingsStore::twoCopiesCountEveryLaunch()
     writeFile(file, "[Records]\nBestTime=50\nBestPlayer=Ann\nTimesPlayed=0\n");
 
     constexpr int kRounds = 20;
-    std::unique_ptr<QProcess> first(startChild("count", configHome, {}, kRounds));
-    std::unique_ptr<QProcess> second(startChild("count", configHome, {}, kRounds));
-    QVERIFY(first->waitForFinished(60000));
-    QVERIFY(second->waitForFinished(60000));
-    QCOMPARE(first->exitCode(), 0);
-    QCOMPARE(second->exitCode(), 0);
+    const auto first = startChild("count", configHome, {}, kRounds);
+    const auto second = startChild("count", configHome, {}, kRounds);
+    QVERIFY(first->finish(60000));
+    QVERIFY(second->finish(60000));
+    QVERIFY2(first->endedWell(), qPrintable(first->transcript()));
+    QVERIFY2(second->endedWell(), qPrintable(second->transcript()));
 
     QCOMPARE(
         readFromDisk(file, kRecords, QStringLiteral("TimesPlayed")), QString::number(2 * kRounds));

@@ -24,7 +24,7 @@
 #include "mainwindow/MainControls.h"
 #include "screenreader/Install.h"
 #include "shell/Startup.h"
-#include "SolveByDrops.h"
+#include "support/SolveByDrops.h"
 #include "ui/Pictures.h"
 
 #include <QAbstractButton>

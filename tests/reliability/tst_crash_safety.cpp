@@ -1,7 +1,8 @@
 // The game killed at the worst moments keeps what it had stored: SIGKILL in
 // the middle of a solve's reward, then a new start that finds the records.
 // And two copies of the real program started at once each count a launch.
-#include "GameProcess.h"
+#include "support/ChildProcess.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,11 +29,8 @@ Place freshPlace(const QString &base, const QByteArray &content)
     place.configHome = base + QStringLiteral("/case-%1/config").arg(++serial);
     place.file = place.configHome + QStringLiteral("/Figurewheel/Figurewheel.conf");
     QDir().mkpath(QFileInfo(place.file).absolutePath());
-    if (!content.isNull()) {
-        QFile out(place.file);
-        if (out.open(QIODevice::WriteOnly))
-            out.write(content);
-    }
+    if (!content.isNull())
+        writeFile(place.file, content);
     return place;
 }
 
@@ -60,8 +58,8 @@ private:
 
 void TestCrashSafety::initTestCase()
 {
-    m_probe = programFromEnvironment("FIGUREWHEEL_PROBE");
-    m_game = programFromEnvironment("FIGUREWHEEL_GAME");
+    m_probe = fromEnvironment("FIGUREWHEEL_PROBE");
+    m_game = fromEnvironment("FIGUREWHEEL_GAME");
     QVERIFY2(QFileInfo(m_probe).isExecutable(), "FIGUREWHEEL_PROBE names no program");
     QVERIFY2(QFileInfo(m_game).isExecutable(), "FIGUREWHEEL_GAME names no program");
     m_base = QString::fromLocal8Bit(qgetenv("FIGUREWHEEL_TEST_DIR"));
@@ -93,7 +91,7 @@ void TestCrashSafety::killedDuringTheReward()
 
     QString solvedAt;
     {
-        GameProcess game(m_probe, {mode}, place.configHome);
+        ChildProcess game(m_probe, {mode}, place.configHome);
         const QString solved = game.waitForLine(QStringLiteral("solved at "));
         QVERIFY2(!solved.isEmpty(), qPrintable(game.transcript()));
         solvedAt = solved.mid(QStringLiteral("solved at ").size());
@@ -117,7 +115,7 @@ void TestCrashSafety::killedDuringTheReward()
         QStringList {QStringLiteral("Figurewheel.conf")});
 
     // The next start finds the records as they were stored.
-    GameProcess again(m_probe, {QStringLiteral("report")}, place.configHome);
+    ChildProcess again(m_probe, {QStringLiteral("report")}, place.configHome);
     QVERIFY2(again.finish(), qPrintable(again.transcript()));
     QVERIFY2(again.endedWell(), qPrintable(again.transcript()));
     QCOMPARE(again.waitForLine(QStringLiteral("loaded ")),
@@ -153,8 +151,8 @@ void TestCrashSafety::twoCopiesCountTheirLaunches()
     QFETCH(QString, timesPlayed);
     const Place place = freshPlace(m_base, content);
 
-    GameProcess first(m_game, {}, place.configHome);
-    GameProcess second(m_game, {}, place.configHome);
+    ChildProcess first(m_game, {}, place.configHome);
+    ChildProcess second(m_game, {}, place.configHome);
     // Each copy counts its launch once its main window has loaded.
     QTRY_COMPARE_WITH_TIMEOUT(stored(place, QStringLiteral("TimesPlayed")), timesPlayed, 60000);
     QTest::qWait(300);

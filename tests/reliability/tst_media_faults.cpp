@@ -3,8 +3,9 @@
 // when the player closes it, and the game plays on and ends cleanly. Each
 // case is a whole run of the game in a process of its own, since a run has
 // one sound player and looks for the files in its working directory first.
-#include "GameProcess.h"
 #include "media/MediaFiles.h"
+#include "support/ChildProcess.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,13 +29,6 @@ QByteArray garbage(const QByteArray &header)
     return bytes;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 } // namespace
 
 class TestMediaFaults : public QObject {
@@ -52,7 +46,7 @@ private:
 
 void TestMediaFaults::initTestCase()
 {
-    m_probe = programFromEnvironment("FIGUREWHEEL_PROBE");
+    m_probe = fromEnvironment("FIGUREWHEEL_PROBE");
     QVERIFY2(QFileInfo(m_probe).isExecutable(), "FIGUREWHEEL_PROBE names no program");
     // Only the files a case puts in the working directory may be found.
     QDir::setCurrent(QString::fromLocal8Bit(qgetenv("FIGUREWHEEL_TEST_DIR")));
@@ -110,7 +104,7 @@ void TestMediaFaults::celebrationWithDamagedMedia()
     QStringList environment;
     if (holdMs > 0)
         environment << QStringLiteral("FIGUREWHEEL_PROBE_HOLD_MS=%1").arg(holdMs);
-    GameProcess game(m_probe, {QStringLiteral("play")}, base + QStringLiteral("/config"), {},
+    ChildProcess game(m_probe, {QStringLiteral("play")}, base + QStringLiteral("/config"), {},
         environment, workDir);
     // Two puzzles with a celebration each, then the window closes and the
     // program ends: no hang on a broken file, at any point.

@@ -2,11 +2,12 @@
 // byte, a huge file, a file it may not read or write, a directory it may not
 // write, a disk that takes no more. The game starts, plays, keeps its
 // records for the run, and never loses what the disk already held.
-#include "GameProcess.h"
 #include "numbers/NumberText.h"
 #include "records/Placement.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
+#include "support/ChildProcess.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,25 +28,6 @@ const QString kSettings = QStringLiteral("Settings");
 
 const QByteArray kStoredFile = "[Records]\nBestTime=42\nBestPlayer=Ann\nTimesPlayed=7\n"
                                "[Settings]\nMainLeft=1500\nMainTop=1200\n";
-
-QString testDir()
-{
-    return QString::fromLocal8Bit(qgetenv("FIGUREWHEEL_TEST_DIR"));
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // What a key holds in a settings text cut off anywhere: the text after "="
 // on its line in its section, as far as the line goes; lines without "="
@@ -86,7 +68,7 @@ private:
 
 void TestStoreFaults::initTestCase()
 {
-    m_probe = programFromEnvironment("FIGUREWHEEL_PROBE");
+    m_probe = fromEnvironment("FIGUREWHEEL_PROBE");
     QVERIFY2(QFileInfo(m_probe).isExecutable(), "FIGUREWHEEL_PROBE names no program");
 }
 
@@ -192,7 +174,7 @@ void TestStoreFaults::gameOnFailingStore()
         // The other user must reach the program and the directories.
         ::chmod(qPrintable(testDir()), 0755);
         ::chmod(qPrintable(base), 0755);
-        GameProcess ping(m_probe, {QStringLiteral("ping")}, configHome, prefix);
+        ChildProcess ping(m_probe, {QStringLiteral("ping")}, configHome, prefix);
         if (!ping.finish() || ping.lines() != QStringList {QStringLiteral("pong")})
             QSKIP("cannot run the game as an unprivileged user here");
     }
@@ -209,7 +191,7 @@ void TestStoreFaults::gameOnFailingStore()
         environment << QStringLiteral("FIGUREWHEEL_PROBE_FILE_LIMIT=") + fileLimit;
     QElapsedTimer clock;
     clock.start();
-    GameProcess game(m_probe, {QStringLiteral("play")}, configHome, prefix, environment);
+    ChildProcess game(m_probe, {QStringLiteral("play")}, configHome, prefix, environment);
     QVERIFY2(game.finish(120000), qPrintable(game.transcript()));
     QVERIFY2(game.endedWell(), qPrintable(game.transcript()));
     ++m_faultsTried;

@@ -12,11 +12,12 @@
 #include "numbers/NumberText.h"
 #include "records/Records.h"
 #include "records/SettingsStore.h"
-#include "SolveByDrops.h"
 #include "support/CountingSound.h"
 #include "support/ModalScript.h"
 #include "support/PuzzleInvariants.h"
 #include "support/SeededDie.h"
+#include "support/SolveByDrops.h"
+#include "support/TestFiles.h"
 #include "ui/Fonts.h"
 
 #include <QAction>
@@ -391,7 +392,7 @@ class TestWidgetMonkey : public QObject {
 
 private slots:
     // Each sequence starts on an empty store, as on a first run.
-    void init() { QFile::remove(IniSettingsStore::defaultFilePath()); }
+    void init() { fwtest::resetSettings(); }
 
     void randomPlay_data()
     {

@@ -13,17 +13,6 @@
 using namespace fw;
 using namespace fwtest;
 
-namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
-
 class TestMedia : public QObject {
     Q_OBJECT
 private slots:

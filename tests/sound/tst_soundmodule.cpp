@@ -6,8 +6,8 @@
 #include "support/RecordsTestSupport.h"
 
 #include "media/MediaFiles.h"
-#include "reliability/GameProcess.h"
 #include "sound/SoundPlayer.h"
+#include "support/ChildProcess.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -24,11 +24,6 @@ const QString kSound = QStringLiteral("hound.wav");
 bool multimediaLoaded()
 {
     return fileBytes(QStringLiteral("/proc/self/maps")).contains("libQt6Multimedia.so");
-}
-
-QString fromEnvironment(const char *name)
-{
-    return QString::fromLocal8Bit(qgetenv(name));
 }
 
 // The playing streams' properties, as a mixer reads them.
@@ -147,7 +142,7 @@ void TestSoundModule::gamePlaysOnWithoutServer()
     QVERIFY(QFile::copy(QStringLiteral(FIGUREWHEEL_MEDIA_DIR "/hound.wav"), kSound));
     QElapsedTimer clock;
     clock.start();
-    GameProcess game(fromEnvironment("FIGUREWHEEL_PROBE"), {QStringLiteral("play")},
+    ChildProcess game(fromEnvironment("FIGUREWHEEL_PROBE"), {QStringLiteral("play")},
         m_workDir->path(), {}, {}, m_workDir->path());
     QVERIFY2(game.finish(30000) && game.endedWell(), qPrintable(game.transcript()));
     QCOMPARE(game.lines().filter(QStringLiteral("celebration '")).size(), 2);

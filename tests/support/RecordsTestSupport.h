@@ -3,11 +3,12 @@
 // Shared by the tests of the records, the celebration and the sound: an
 // in-memory store that logs its writes, a silent wave file and helpers for
 // settings files in the private test dir. With them come the fake sound
-// player and the modal-window script.
+// player, the modal-window script and the file helpers.
 
 #include "records/SettingsStore.h"
 #include "support/CountingSound.h"
 #include "support/ModalScript.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,11 +47,6 @@ private:
     QStringList *m_log;
 };
 
-inline QString testDir()
-{
-    return QString::fromLocal8Bit(qgetenv("FIGUREWHEEL_TEST_DIR"));
-}
-
 // A settings file path of its own for each call, in the private test dir.
 inline QString freshStorePath()
 {
@@ -58,14 +54,6 @@ inline QString freshStorePath()
     const QString dir = testDir() + QStringLiteral("/store-%1").arg(++serial);
     QDir().mkpath(dir);
     return dir + QStringLiteral("/Figurewheel.conf");
-}
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
 }
 
 // Reads a value as it stands in the file on disk. QSettings shares what it

@@ -1,8 +1,9 @@
 #pragma once
 
-// Runs the game, or the scripted player on it (GameProbe.cpp), as a process
-// of its own with a settings directory chosen by the test, and reads what it
-// says line by line.
+// The one child-process harness: runs the game, the scripted player on it
+// (reliability/GameProbe.cpp) or a test's own program as a process of its
+// own with a settings directory chosen by the test, and reads what it says
+// line by line.
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -14,8 +15,8 @@
 
 namespace fwtest {
 
-// The path a CMake test property put into the environment.
-inline QString programFromEnvironment(const char *variable)
+// A path a CMake test property put into the environment.
+inline QString fromEnvironment(const char *variable)
 {
     return QString::fromLocal8Bit(qgetenv(variable));
 }
@@ -30,12 +31,12 @@ inline QStringList unprivilegedPrefix()
         QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups"), QStringLiteral("--")};
 }
 
-class GameProcess {
+class ChildProcess {
 public:
     // Starts `program` with `arguments`, on the offscreen platform, with its
     // settings under `configHome`; `prefix` runs it through another program,
     // `extraEnvironment` holds "NAME=value" texts.
-    GameProcess(const QString &program, const QStringList &arguments, const QString &configHome,
+    ChildProcess(const QString &program, const QStringList &arguments, const QString &configHome,
         const QStringList &prefix = {}, const QStringList &extraEnvironment = {},
         const QString &workingDirectory = {})
         : m_process(std::make_unique<QProcess>())
@@ -61,7 +62,7 @@ public:
         m_process->start(command.takeFirst(), command);
     }
 
-    ~GameProcess()
+    ~ChildProcess()
     {
         if (m_process->state() != QProcess::NotRunning) {
             m_process->kill();

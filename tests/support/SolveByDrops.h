@@ -1,7 +1,8 @@
 #pragma once
 
-// Solving the main window's puzzle the way a player who knows the hidden
-// solution would: presses and drag-and-drop events on the real cells.
+// The one solve by drops: the main window's puzzle solved the way a player
+// who knows the hidden solution would, by presses and drag-and-drop events
+// on the real cells.
 
 #include "mainwindow/FrmMain.h"
 #include "support/DropEvents.h"
@@ -23,6 +24,7 @@ inline fw::ControlId paletteCellFor(fw::Operator op)
 struct SolveMoves {
     int presses = 0;
     int drops = 0;
+    int refused = 0; // drops the cells did not take
 };
 
 inline QWidget *cellNamed(fw::FrmMain &window, const QString &name)
@@ -57,14 +59,14 @@ inline SolveMoves solveByDrops(fw::FrmMain &window)
         }
     }
     for (int j = 1; j < n; ++j) {
-        dropCell(cellNamed(window, QStringLiteral("txtGuessOp(%1)").arg(j)),
+        moves.refused += !dropCell(cellNamed(window, QStringLiteral("txtGuessOp(%1)").arg(j)),
             paletteCellFor(p.AnswerOps[j]));
         ++moves.drops;
     }
     for (int k = 1; k <= n; ++k) {
         for (int m = 1; m <= n; ++m) {
             if (p.Pool[m] == p.AnswerNums[k]) {
-                dropCell(cellNamed(window, QStringLiteral("txtGuess(%1)").arg(k)),
+                moves.refused += !dropCell(cellNamed(window, QStringLiteral("txtGuess(%1)").arg(k)),
                     fw::ControlId {fw::Control::txtNumber, m});
                 ++moves.drops;
                 break;
