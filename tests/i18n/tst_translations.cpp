@@ -3,14 +3,11 @@
 // label and button still holds its text within its rectangle in glyphs its
 // fonts have, and the help picture is drawn in the language. Without a
 // translation (every other test) the game is English, as written.
-#include "mainwindow/FrmMain.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
 #include "shell/HelpCallouts.h"
 #include "shell/HelpPicture.h"
 #include "support/AllWindows.h"
-#include "support/CountingSound.h"
-#include "support/ScriptedDie.h"
+#include "support/MainGame.h"
+#include "support/SolveByDrops.h"
 #include "support/TextFits.h"
 #include "ui/ControlTable.h"
 #include "ui/Pictures.h"
@@ -48,33 +45,11 @@ template <typename Row> void eachLanguage(const QStringList &cases, Row row)
             row(QTest::newRow(qPrintable(language + QLatin1Char(' ') + name)), language, name);
 }
 
-// Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
-const std::vector<int> kFirstPuzzle {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-
-struct Game {
-    ScriptedDie die;
-    IniSettingsStore store;
-    Records records {999, QStringLiteral("Nobody"), 0};
-    CountingSound sound;
-    std::unique_ptr<FrmMain> window;
-
+// The main window loaded, as each language shows it before it is on view.
+struct Game : MainGame {
     Game()
+        : MainGame(kFirstPuzzle, Loaded)
     {
-        die.push(kFirstPuzzle);
-        window = std::make_unique<FrmMain>(die, store, records, sound);
-        window->Form_Load();
-    }
-    // Solves the first puzzle: 5 X 4 + 2.
-    void solve()
-    {
-        // clang-format off
-        const std::pair<ControlId, ControlId> drops[] = {
-            {{Control::txtGuess, 1}, {Control::txtNumber, 3}}, {{Control::txtGuessOp, 1}, {Control::txtOp, 4}},
-            {{Control::txtGuess, 2}, {Control::txtNumber, 1}}, {{Control::txtGuessOp, 2}, {Control::txtOp, 1}},
-            {{Control::txtGuess, 3}, {Control::txtNumber, 2}}};
-        // clang-format on
-        for (const auto &[target, source] : drops)
-            window->cellDropped(target, source);
     }
 };
 
@@ -134,9 +109,7 @@ const char *const englishCallouts[] = {"How many numbers do you want?",
 
 std::unique_ptr<QWidget> makeWindow(const QString &name, Game &game)
 {
-    if (name == QLatin1String("frmMain"))
-        return nullptr;
-    return makeSecondaryWindow(name, game.window.get(), game.sound, game.records);
+    return makeSecondaryWindow(name, &game.window, game.sound, game.records);
 }
 
 } // namespace
@@ -284,7 +257,7 @@ void TestTranslations::everyWindowTranslated()
 
     Game englishGame;
     std::unique_ptr<QWidget> englishWindow = makeWindow(window, englishGame);
-    QWidget *englishShown = englishWindow ? englishWindow.get() : englishGame.window.get();
+    QWidget *englishShown = englishWindow ? englishWindow.get() : &englishGame.window;
     englishShown->show();
     const QMap<QString, QString> english = textsOf(englishShown);
     QCOMPARE(overrunning(englishShown), QStringList());
@@ -292,7 +265,7 @@ void TestTranslations::everyWindowTranslated()
     QCOMPARE(ui::installTranslations(QLocale(language)), language);
     Game game;
     std::unique_ptr<QWidget> owned = makeWindow(window, game);
-    QWidget *shown = owned ? owned.get() : game.window.get();
+    QWidget *shown = owned ? owned.get() : &game.window;
     shown->show();
     const QMap<QString, QString> texts = textsOf(shown);
 
@@ -329,24 +302,23 @@ void TestTranslations::closingMessagesTranslated()
     QFETCH(QString, english);
     QCOMPARE(ui::installTranslations(QLocale(language)), language);
     Game game;
-    game.window->show();
+    game.window.show();
     game.die.push({3, 3, 3});
-    game.window->cmdHint_Click(); // the hint count appears
+    game.window.cmdHint_Click(); // the hint count appears
     if (peeked) {
-        game.window->cmdAnswers_Click();
-        game.window->cmdAnswers_Click();
+        game.window.cmdAnswers_Click();
+        game.window.cmdAnswers_Click();
     }
-    game.solve();
-    auto *done = qobject_cast<QLabel *>(game.window->control({Control::lblDone}));
+    QCOMPARE(fwtest::solveByDrops(game.window).refused, 0);
+    auto *done = qobject_cast<QLabel *>(game.window.control({Control::lblDone}));
     QVERIFY(done);
-    QVERIFY(game.window->puzzle().Done);
+    QVERIFY(game.window.puzzle().Done);
     QCOMPARE(done->text(), ui::Texts::tr(english.toUtf8().constData()));
     QVERIFY(done->text() != english);
     for (Control shownLabel : {Control::lblHint1, Control::lblHint2, Control::lblHint3})
-        QVERIFY(game.window->control({shownLabel})->isVisible());
-    QCOMPARE(game.window->control({Control::lblPeeked})->isVisible(), peeked);
-    QVERIFY2(overrunning(game.window.get()).isEmpty(),
-        qPrintable(overrunning(game.window.get()).join("; ")));
+        QVERIFY(game.window.control({shownLabel})->isVisible());
+    QCOMPARE(game.window.control({Control::lblPeeked})->isVisible(), peeked);
+    QVERIFY2(overrunning(&game.window).isEmpty(), qPrintable(overrunning(&game.window).join("; ")));
 }
 
 void TestTranslations::helpPictureInTheLanguage_data()
@@ -470,26 +442,26 @@ void TestTranslations::spokenNamesKeepTheirNumbers()
 {
     QCOMPARE(ui::installTranslations(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
     Game game;
-    QCOMPARE(game.window->control({Control::txtGuessOp, 2})->accessibleName(),
+    QCOMPARE(game.window.control({Control::txtGuessOp, 2})->accessibleName(),
         QStringLiteral("Rechenzeichen zwischen Feld 2 und 3"));
     QCOMPARE(
-        game.window->control({Control::cmdNums, 4})->accessibleName(), QStringLiteral("4 Zahlen"));
-    QCOMPARE(game.window->control({Control::txtOp, 3})->accessibleName(),
+        game.window.control({Control::cmdNums, 4})->accessibleName(), QStringLiteral("4 Zahlen"));
+    QCOMPARE(game.window.control({Control::txtOp, 3})->accessibleName(),
         QStringLiteral("Rechenzeichen geteilt, zieh es in deinen Versuch"));
     // Numbers stay plain decimals, with no grouping.
     for (int tick = 0; tick < 1234; ++tick)
-        game.window->Timer1_Timer();
-    QCOMPARE(qobject_cast<QLineEdit *>(game.window->control({Control::txtTimer}))->text(),
+        game.window.Timer1_Timer();
+    QCOMPARE(qobject_cast<QLineEdit *>(game.window.control({Control::txtTimer}))->text(),
         QStringLiteral("1234"));
 
     // A count takes its language's plural form: 2 but 5 numbers differ in Polish.
     ui::removeTranslations();
     QCOMPARE(ui::installTranslations(QLocale(QStringLiteral("pl_PL"))), QStringLiteral("pl"));
     Game polish;
-    QCOMPARE(polish.window->control({Control::cmdNums, 2})->accessibleName(),
-        QStringLiteral("2 liczby"));
     QCOMPARE(
-        polish.window->control({Control::cmdNums, 5})->accessibleName(), QStringLiteral("5 liczb"));
+        polish.window.control({Control::cmdNums, 2})->accessibleName(), QStringLiteral("2 liczby"));
+    QCOMPARE(
+        polish.window.control({Control::cmdNums, 5})->accessibleName(), QStringLiteral("5 liczb"));
 }
 
 void TestTranslations::qtsOwnTextsTranslated()

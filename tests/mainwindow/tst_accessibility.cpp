@@ -1,9 +1,9 @@
 // Every control a player uses can be spoken by a screen reader: it has an
 // accessible name, and cells give their text as a locked text box does.
 // What a screen reader really says is heard by the screen-reader test.
-#include "AllWindows.h"
-#include "MainGame.h"
 #include "screenreader/Install.h"
+#include "support/AllWindows.h"
+#include "support/MainGame.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

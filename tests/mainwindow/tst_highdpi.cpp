@@ -1,7 +1,7 @@
 // Every window on a screen scaled by 2: twice as large in device pixels,
 // every control where it was laid out, and no text cut off.
-#include "MainGame.h"
 #include "support/AllWindows.h"
+#include "support/MainGame.h"
 #include "support/TextFits.h"
 
 #include <QAbstractButton>

@@ -1,12 +1,7 @@
 // The main window as designed, control by control: place, first text,
 // colours, font and state, checked before the first puzzle replaces texts.
 #include "cells/CellBox.h"
-#include "mainwindow/FrmMain.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
-#include "support/ControlText.h"
-#include "support/CountingSound.h"
-#include "support/ScriptedDie.h"
+#include "support/MainGame.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -106,12 +101,6 @@ private slots:
     void operatorColourOnlyOnOperators();
     void menuToolbarAndStatusBar();
     void loadedWindow();
-
-private:
-    ScriptedDie m_die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-    IniSettingsStore m_store;
-    Records m_records;
-    CountingSound m_sound;
 };
 
 void TestMainLayout::controls_data()
@@ -125,7 +114,8 @@ void TestMainLayout::controls()
 {
     QFETCH(int, row);
     const Expected &e = kControls[row];
-    FrmMain window(m_die, m_store, m_records, m_sound);
+    MainGame game(kFirstPuzzle, MainGame::Built);
+    FrmMain &window = game.window;
     auto *widget = window.findChild<QWidget *>(QString::fromLatin1(e.name));
     QVERIFY(widget);
     widget->ensurePolished();
@@ -157,7 +147,8 @@ void TestMainLayout::controls()
 
 void TestMainLayout::frontToBack()
 {
-    FrmMain window(m_die, m_store, m_records, m_sound);
+    MainGame game(kFirstPuzzle, MainGame::Built);
+    FrmMain &window = game.window;
     QWidget *client = window.centralWidget();
     // Children are painted in order, so a control listed earlier must come
     // later among the siblings.
@@ -178,7 +169,8 @@ void TestMainLayout::frontToBack()
 
 void TestMainLayout::operatorColourOnlyOnOperators()
 {
-    FrmMain window(m_die, m_store, m_records, m_sound);
+    MainGame game(kFirstPuzzle, MainGame::Built);
+    FrmMain &window = game.window;
     const auto widgets = window.findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         widget->ensurePolished();
@@ -192,7 +184,8 @@ void TestMainLayout::operatorColourOnlyOnOperators()
 
 void TestMainLayout::menuToolbarAndStatusBar()
 {
-    FrmMain window(m_die, m_store, m_records, m_sound);
+    MainGame game(kFirstPuzzle, MainGame::Built);
+    FrmMain &window = game.window;
     QCOMPARE(window.windowTitle(), QString("Figurewheel"));
     QCOMPARE(window.objectName(), QString("frmMain"));
     const auto actions = window.menuBar()->actions();
@@ -222,8 +215,8 @@ void TestMainLayout::menuToolbarAndStatusBar()
 
 void TestMainLayout::loadedWindow()
 {
-    FrmMain window(m_die, m_store, m_records, m_sound);
-    window.Form_Load();
+    MainGame game(kFirstPuzzle, MainGame::Loaded);
+    FrmMain &window = game.window;
     QCOMPARE(window.size(), ui::twipsSize(9500, 7000));
     QCOMPARE(window.pos(), QPoint(ui::px(1000), ui::px(1000)));
     QCOMPARE(window.findChild<QLineEdit *>("txtNumber(0)")->text(), QString("22"));

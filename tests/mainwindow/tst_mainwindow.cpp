@@ -1,13 +1,11 @@
 // The main window driven the way a player drives it: drops arrive as drop
 // events on the cells, presses as mouse presses, buttons are clicked, and the
 // windows a solve opens really open and are closed by the test.
-#include "MainGame.h"
-#include "mainwindow/FrmMain.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
 #include "support/DropEvents.h"
+#include "support/MainGame.h"
 #include "support/ModalScript.h"
-#include "support/ScriptedDie.h"
+#include "support/SolveByDrops.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,8 +30,7 @@ struct Game : MainGame {
     }
     void press(const QString &name, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mousePress(cell(name), button, {}, cell(name)->rect().center());
-        QTest::mouseRelease(cell(name), button, {}, cell(name)->rect().center());
+        fwtest::pressCell(window, name, button);
     }
     QString pool()
     {
@@ -68,9 +65,7 @@ private slots:
 
 void TestMainWindow::init()
 {
-    // Every case starts from an empty settings store.
-    QFile::remove(
-        QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf");
+    fwtest::resetSettings(); // every case starts from an empty settings store
 }
 
 void TestMainWindow::placeAndTakeBack()
@@ -161,11 +156,7 @@ void TestMainWindow::solveByDropsOpensCelebrationThenRecord()
                                             nameField
                                                 = window->findChild<QLineEdit *>("txtName")->text();
                                         }}});
-    QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
-    QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
-    QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
-    QVERIFY(game.drop("txtGuessOp(2)", "txtOp(1)"));
-    QVERIFY(game.drop("txtGuess(3)", "txtNumber(2)"));
+    QCOMPARE(fwtest::solveByDrops(game.window).refused, 0);
     QCOMPARE(game.text("txtCurrentTotal"), QString("22"));
     QVERIFY(game.cell<QLabel>("lblDone")->isVisible());
     QCOMPARE(game.text("lblDone"), QString("!!!Way to go!!!"));
@@ -187,11 +178,7 @@ void TestMainWindow::repeatSolveCelebratesAgain()
 {
     Game game;
     ModalScript script({{"frmHooray"}});
-    QVERIFY(game.drop("txtGuess(1)", "txtNumber(3)"));
-    QVERIFY(game.drop("txtGuessOp(1)", "txtOp(4)"));
-    QVERIFY(game.drop("txtGuess(2)", "txtNumber(1)"));
-    QVERIFY(game.drop("txtGuessOp(2)", "txtOp(1)"));
-    QVERIFY(game.drop("txtGuess(3)", "txtNumber(2)"));
+    QCOMPARE(fwtest::solveByDrops(game.window).refused, 0);
     // Solved at "00", right after the window opened: a celebration, but no
     // record, since a time of 0 would wipe every record at the next start.
     QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 1, 10000);
@@ -246,10 +233,7 @@ void TestMainWindow::answerAndPeekedMark()
 
     QTest::mouseClick(answer, Qt::LeftButton);
     ModalScript script({{"frmHooray"}});
-    for (const auto &[target, source] : {std::pair {"txtGuess(1)", "txtNumber(3)"},
-             {"txtGuessOp(1)", "txtOp(4)"}, {"txtGuess(2)", "txtNumber(1)"},
-             {"txtGuessOp(2)", "txtOp(1)"}, {"txtGuess(3)", "txtNumber(2)"}})
-        QVERIFY(game.drop(target, source));
+    QCOMPARE(fwtest::solveByDrops(game.window).refused, 0);
     QCOMPARE(game.text("lblDone"), QString("You're done!"));
     QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 1, 10000);
     QCOMPARE(script.problems, QStringList());

@@ -1,11 +1,8 @@
 // The main window as a window: where it opens, what it stores when it
 // closes, the windows it takes with it, and the menu's windows.
-#include "mainwindow/FrmMain.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
-#include "support/CountingSound.h"
+#include "support/MainGame.h"
 #include "support/ModalScript.h"
-#include "support/ScriptedDie.h"
+#include "support/TestFiles.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -19,36 +16,17 @@ using namespace fw;
 
 namespace {
 
-const std::vector<int> kPuzzle {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-
-struct Game {
-    ScriptedDie die;
-    IniSettingsStore store;
-    Records records;
-    CountingSound sound;
-    QPointer<FrmMain> window = new FrmMain(die, store, records, sound);
-
-    Game()
-    {
-        die.push(kPuzzle);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->Form_Load();
-        window->show();
-    }
-    ~Game() { delete window; }
+// The main window deleted when closed, as the game's is.
+struct Game : MainGame {
+    Game() { window.setAttribute(Qt::WA_DeleteOnClose); }
 };
-
-QString storedFile()
-{
-    return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/Figurewheel/Figurewheel.conf";
-}
 
 } // namespace
 
 class TestMainWindowFrame : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QFile::remove(storedFile()); }
+    void init() { fwtest::resetSettings(); }
     void movedWindowReopensWhereItWas();
     void closingMinimisedStoresNothing();
     void positionOffEveryScreenIsBroughtBack_data();
@@ -62,13 +40,13 @@ void TestMainWindowFrame::movedWindowReopensWhereItWas()
 {
     {
         Game game;
-        QCOMPARE(game.window->pos(), QPoint(ui::px(1000), ui::px(1000)));
-        QCOMPARE(game.window->size(), ui::twipsSize(9500, 7000));
-        game.window->move(200, 150);
-        game.window->resize(800, 600);
+        QCOMPARE(game.window.pos(), QPoint(ui::px(1000), ui::px(1000)));
+        QCOMPARE(game.window.size(), ui::twipsSize(9500, 7000));
+        game.window.move(200, 150);
+        game.window.resize(800, 600);
         QTest::qWait(20);
-        game.window->close();
-        QTRY_VERIFY(!game.window);
+        game.window.close();
+        QTRY_VERIFY(!game.alive);
         QCOMPARE(game.store.read("Settings", "MainLeft"), QString("3000"));
         QCOMPARE(game.store.read("Settings", "MainTop"), QString("2250"));
         // The size is the one the window is opened with, without the frame.
@@ -76,10 +54,10 @@ void TestMainWindowFrame::movedWindowReopensWhereItWas()
         QCOMPARE(game.store.read("Settings", "MainHeight"), QString("9000"));
     }
     Game again;
-    QCOMPARE(again.window->pos(), QPoint(200, 150));
-    QCOMPARE(again.window->size(), ui::twipsSize(9500, 7000));
-    again.window->close();
-    QTRY_VERIFY(!again.window);
+    QCOMPARE(again.window.pos(), QPoint(200, 150));
+    QCOMPARE(again.window.size(), ui::twipsSize(9500, 7000));
+    again.window.close();
+    QTRY_VERIFY(!again.alive);
     QCOMPARE(again.store.read("Settings", "MainWidth"), QString("9500"));
     QCOMPARE(again.store.read("Settings", "MainHeight"), QString("7000"));
 }
@@ -88,9 +66,9 @@ void TestMainWindowFrame::closingMinimisedStoresNothing()
 {
     IniSettingsStore().write("Settings", "MainLeft", "1500");
     Game game;
-    game.window->showMinimized();
-    QTRY_VERIFY(game.window->isMinimized());
-    game.window->close();
+    game.window.showMinimized();
+    QTRY_VERIFY(game.window.isMinimized());
+    game.window.close();
     QCOMPARE(game.store.read("Settings", "MainLeft"), QString("1500"));
     QCOMPARE(game.store.read("Settings", "MainWidth", "none"), QString("none"));
 }
@@ -121,17 +99,17 @@ void TestMainWindowFrame::positionOffEveryScreenIsBroughtBack()
     store.write("Settings", "MainLeft", left);
     store.write("Settings", "MainTop", top);
     Game game;
-    const QRect frame(game.window->pos(), game.window->size());
+    const QRect frame(game.window.pos(), game.window.size());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(screen.intersects(frame));
     if (kept && left != "1e39")
-        QCOMPARE(game.window->pos(), QPoint(ui::px(left.toInt()), ui::px(top.toInt())));
+        QCOMPARE(game.window.pos(), QPoint(ui::px(left.toInt()), ui::px(top.toInt())));
 }
 
 void TestMainWindowFrame::closingTakesEveryOtherWindow()
 {
     Game game;
-    game.window->mnuHelp_Click();
+    game.window.mnuHelp_Click();
     QPointer<QWidget> help;
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (widget->objectName() == QLatin1String("frmHelp"))
@@ -140,7 +118,7 @@ void TestMainWindowFrame::closingTakesEveryOtherWindow()
     QVERIFY(help->isVisible());
     QPointer<QWidget> hidden = new QWidget;
     hidden->setObjectName("someHiddenWindow");
-    game.window->close();
+    game.window.close();
     QTRY_VERIFY(!help);
     QTRY_VERIFY(!hidden);
 }
@@ -149,13 +127,13 @@ void TestMainWindowFrame::menuWindows()
 {
     Game game;
     ModalScript script({{"frmBest"}, {"frmAbout"}});
-    game.window->mnuBest_Click();
-    game.window->mnuHelpAbout_Click();
+    game.window.mnuBest_Click();
+    game.window.mnuHelpAbout_Click();
     QCOMPARE(script.titles, (QStringList {"Who's Best?", "About Figurewheel"}));
     QCOMPARE(script.problems, QStringList());
 
-    game.window->mnuHelp_Click();
-    game.window->mnuHelp_Click();
+    game.window.mnuHelp_Click();
+    game.window.mnuHelp_Click();
     int helpWindows = 0;
     for (QWidget *widget : QApplication::topLevelWidgets())
         helpWindows += widget->objectName() == QLatin1String("frmHelp") && widget->isVisible();
@@ -165,10 +143,10 @@ void TestMainWindowFrame::menuWindows()
 void TestMainWindowFrame::clockKeepsCountingWhileBestIsOpen()
 {
     Game game;
-    auto *clock = game.window->findChild<QLineEdit *>("txtTimer");
+    auto *clock = game.window.findChild<QLineEdit *>("txtTimer");
     QCOMPARE(clock->text(), QString("00"));
     ModalScript script({{"frmBest", {}, 1500}});
-    game.window->mnuBest_Click();
+    game.window.mnuBest_Click();
     QCOMPARE(script.seen, QStringList {"frmBest"});
     QCOMPARE(script.problems, QStringList());
     QCOMPARE(clock->text(), QString("1"));

@@ -1,13 +1,8 @@
 // A puzzle solved with the real mouse: the game runs on an X server (the
 // suite starts a virtual one) and xdotool presses, moves and releases the
 // pointer, so drags go through the platform's own drag and drop.
-#include "mainwindow/FrmMain.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
-#include "support/ControlText.h"
-#include "support/CountingSound.h"
+#include "support/MainGame.h"
 #include "support/ModalScript.h"
-#include "support/ScriptedDie.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -78,19 +73,12 @@ void TestRealMouse::click(const QString &name)
 
 void TestRealMouse::solveWithTheMouse()
 {
-    // Pool 4, 2, 5 and the hidden row 5 X 4 + 2 = 22.
-    ScriptedDie die {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
-    IniSettingsStore store;
-    Records records;
-    CountingSound sound;
-    FrmMain window(die, store, records, sound);
-    m_window = &window;
-    window.Form_Load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.Timer1_Timer(); // the clock reads at least 1 at the solve, a record
+    MainGame game; // pool 4, 2, 5 and the hidden row 5 X 4 + 2 = 22
+    m_window = &game.window;
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->Timer1_Timer(); // the clock reads at least 1 at the solve, a record
 
-    auto text = [&](const char *name) { return textOf(window.findChild<QWidget *>(name)); };
+    auto text = [&](const char *name) { return game.text(QString::fromLatin1(name)); };
 
     drag("txtNumber(1)", "txtGuess(2)");
     QCOMPARE(text("txtGuess(2)"), QString("4"));
@@ -112,12 +100,12 @@ void TestRealMouse::solveWithTheMouse()
     ModalScript script({{"frmHooray"}, {"frmNewRecord"}});
     drag("txtNumber(2)", "txtGuess(3)");
     QCOMPARE(text("txtCurrentTotal"), QString("22"));
-    QVERIFY(window.findChild<QLabel *>("lblDone")->isVisible());
+    QVERIFY(game.cell<QLabel>("lblDone")->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(script.titles.size(), 2, 15000);
     QCOMPARE(script.titles, (QStringList {"Congratulations!  You did it!", "Congratulations!"}));
     QCOMPARE(script.problems, QStringList());
-    QCOMPARE(store.read("Records", "BestTime"), text("txtTimer"));
-    QVERIFY(records.gBestTime >= 1);
+    QCOMPARE(game.store.read("Records", "BestTime"), text("txtTimer"));
+    QVERIFY(game.records.gBestTime >= 1);
     m_window = nullptr;
 }
 

@@ -2,11 +2,11 @@
 // the game over AT-SPI while a player who uses only the keys (real key
 // presses through the X server) plays a puzzle from deal to record, and the
 // test checks, step by step, what Orca said. Run by with-orca.sh.
-#include "mainwindow/MainGame.h"
 #include "OrcaLog.h"
 #include "screenreader/Install.h"
 #include "shell/FrmNewUser.h"
 #include "shell/FrmSplash.h"
+#include "support/MainGame.h"
 #include "ui/Translations.h"
 
 #include <QAccessible>
@@ -306,17 +306,10 @@ void TestOrca::startWindowsAreRead()
 {
     OrcaLog log(qEnvironmentVariable("FW_ORCA_LOG"));
     log.skipAll();
-    ScriptedDie die;
-    die.push(kFirstPuzzle);
-    die.push(kFirstPuzzle);
-    IniSettingsStore store;
-    Records records;
-    CountingSound sound;
-    std::vector<std::unique_ptr<FrmMain>> mains;
+    std::vector<std::unique_ptr<MainGame>> mains;
     const MainWindowFactory createMain = [&]() -> QWidget * {
-        mains.push_back(std::make_unique<FrmMain>(die, store, records, sound));
-        mains.back()->Form_Load();
-        return mains.back().get();
+        mains.push_back(std::make_unique<MainGame>(kFirstPuzzle, MainGame::Loaded));
+        return &mains.back()->window;
     };
     auto *splash = new FrmSplash(createMain);
     splash->show();
@@ -328,9 +321,9 @@ void TestOrca::startWindowsAreRead()
         STEP(p.hear("Figurewheel frame"));
         STEP(p.hear("notification Target 22. Numbers: 4, 2, 5."));
         QMetaObject::invokeMethod(
-            mains.back().get(),
+            &mains.back()->window,
             [&] {
-                mains.back()->hide();
+                mains.back()->window.hide();
                 (new FrmNewUser(createMain))->show();
             },
             Qt::QueuedConnection);

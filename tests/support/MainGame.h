@@ -8,27 +8,40 @@
 #include "support/ScriptedDie.h"
 
 #include <QLineEdit>
+#include <QPointer>
 
 #include <vector>
 
 // Pool 4, 2, 5 (and three hidden draws), hidden row 5 X 4 + 2 = 22.
 inline const std::vector<int> kFirstPuzzle {4, 2, 5, 1, 1, 1, 2, 4, 3, 1, 1};
 
-// The main window on a scripted die, loaded and shown, with its own
-// records and a sound that only counts.
+// The one main-window fixture: the main window on a scripted die, with the
+// game's settings store, records of its own and a sound that only counts;
+// loaded and shown unless asked to stop before. The window is made on the
+// heap, so a test may have closing delete it as the game does
+// (WA_DeleteOnClose): `alive` then turns null.
 struct MainGame {
+    enum Start { Built, Loaded, Shown };
+
     ScriptedDie die;
     fw::IniSettingsStore store;
     fw::Records records;
     CountingSound sound;
-    fw::FrmMain window {die, store, records, sound};
+    QPointer<fw::FrmMain> alive = new fw::FrmMain(die, store, records, sound);
+    fw::FrmMain &window = *alive;
 
-    explicit MainGame(const std::vector<int> &faces = kFirstPuzzle)
+    explicit MainGame(const std::vector<int> &faces = kFirstPuzzle, Start start = Shown)
     {
         die.push(faces);
-        window.Form_Load();
-        window.show();
+        if (start >= Loaded)
+            window.Form_Load();
+        if (start >= Shown)
+            window.show();
     }
+    MainGame(const MainGame &) = delete;
+    MainGame &operator=(const MainGame &) = delete;
+    ~MainGame() { delete alive; }
+
     template <typename T = QLineEdit> T *cell(const QString &name) const
     {
         auto *widget = window.findChild<T *>(name);
