@@ -1,5 +1,6 @@
 // The celebration, new-record and best-time windows: their layout, the
 // celebration's sound and animation, the name hand-over and the display.
+#include "support/AllWindows.h"
 #include "support/ControlText.h"
 #include "support/RecordsTestSupport.h"
 #include "support/TextFits.h"
@@ -12,7 +13,6 @@
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMovie>
@@ -44,13 +44,6 @@ QByteArray tinyAnimatedGif()
         + frame + frame + QByteArray::fromHex("3b");
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The control of a window's own at a point in twips of its client area.
 QString controlAt(QWidget &window, int x, int y)
 {
@@ -58,15 +51,6 @@ QString controlAt(QWidget &window, int x, int y)
     while (child && child->parentWidget() != &window)
         child = child->parentWidget();
     return child ? child->objectName() : QString();
-}
-
-std::unique_ptr<QDialog> makeWindow(const QString &name, SoundPlayer &sound, Records &records)
-{
-    if (name == QLatin1String("frmHooray"))
-        return std::make_unique<FrmHooray>(sound);
-    if (name == QLatin1String("frmNewRecord"))
-        return std::make_unique<FrmNewRecord>(records);
-    return std::make_unique<FrmBest>(records);
 }
 
 const QColor kDarkBlue(0, 0, 192);
@@ -147,7 +131,7 @@ void TestRecordWindows::frames()
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(QColor, background);
-    const auto dialog = makeWindow(window, m_sound, m_records);
+    const auto dialog = makeSecondaryWindow(window, nullptr, m_sound, m_records);
     QCOMPARE(dialog->objectName(), window);
     QCOMPARE(dialog->windowTitle(), title);
     QCOMPARE(dialog->size(), ui::twipsSize(width, height));
@@ -222,7 +206,7 @@ void TestRecordWindows::controls()
     QFETCH(bool, italic);
     QFETCH(QColor, textColor);
 
-    const auto dialog = makeWindow(window, m_sound, m_records);
+    const auto dialog = makeSecondaryWindow(window, nullptr, m_sound, m_records);
     auto *widget = dialog->findChild<QWidget *>(control);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), dialog.get());
@@ -276,7 +260,7 @@ void TestRecordWindows::frontToBack()
     QFETCH(QString, window);
     QFETCH(QPoint, twips);
     QFETCH(QString, control);
-    const auto dialog = makeWindow(window, m_sound, m_records);
+    const auto dialog = makeSecondaryWindow(window, nullptr, m_sound, m_records);
     dialog->setAttribute(Qt::WA_DontShowOnScreen);
     dialog->show();
     QCOMPARE(controlAt(*dialog, twips.x(), twips.y()), control);
@@ -298,7 +282,7 @@ void TestRecordWindows::pictures()
     QFETCH(QString, resource);
     if (!QFile::exists(resource))
         QSKIP("the picture has not been made yet");
-    const auto dialog = makeWindow(window, m_sound, m_records);
+    const auto dialog = makeSecondaryWindow(window, nullptr, m_sound, m_records);
     auto *image = dialog->findChild<QLabel *>(QStringLiteral("Image1"));
     QVERIFY(image);
     QVERIFY(!image->pixmap().isNull());

@@ -1,8 +1,6 @@
-#include "shell/FrmAbout.h"
-#include "shell/FrmHelp.h"
-#include "shell/FrmNewUser.h"
-#include "shell/FrmSplash.h"
+#include "support/AllWindows.h"
 #include "support/ControlText.h"
+#include "support/CountingSound.h"
 #include "support/TextFits.h"
 #include "WindowCleanup.h"
 
@@ -38,19 +36,12 @@ constexpr int kPx24 = 32;
 // that it cannot close the splash during the test.
 QWidget *build(const QString &window)
 {
-    QWidget *w = nullptr;
-    if (window == "frmSplash") {
-        w = new FrmSplash(MainWindowFactory());
+    static CountingSound sound;
+    static Records records;
+    QWidget *w = newSecondaryWindow(window, nullptr, sound, records);
+    if (window == "frmSplash")
         w->findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
-    } else if (window == "frmNewUser") {
-        w = new FrmNewUser(MainWindowFactory());
-    } else if (window == "frmAbout") {
-        w = new FrmAbout(nullptr);
-    } else if (window == "frmHelp") {
-        w = new FrmHelp(nullptr);
-    }
-    if (w)
-        w->show();
+    w->show();
     return w;
 }
 

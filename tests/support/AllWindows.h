@@ -19,27 +19,35 @@
 inline const QStringList kAllWindows {"frmMain", "frmSplash", "frmNewUser", "frmAbout", "frmHelp",
     "frmHooray", "frmNewRecord", "frmBest"};
 
-// A fresh secondary window by name, kept alive by the caller (it is not
-// deleted when closed); nullptr for "frmMain", which the caller owns.
-inline std::unique_ptr<QWidget> makeSecondaryWindow(
+// The one window factory: a fresh secondary window by name, as the game
+// builds it (one that deletes itself when closed still does), owned by the
+// caller; nullptr for "frmMain", which MainGame builds.
+inline QWidget *newSecondaryWindow(
     const QString &name, QWidget *main, fw::SoundPlayer &sound, fw::Records &records)
 {
     auto noMain = [] { return nullptr; };
-    std::unique_ptr<QWidget> window;
     if (name == "frmSplash")
-        window = std::make_unique<fw::FrmSplash>(noMain);
-    else if (name == "frmNewUser")
-        window = std::make_unique<fw::FrmNewUser>(noMain);
-    else if (name == "frmAbout")
-        window = std::make_unique<fw::FrmAbout>(main);
-    else if (name == "frmHelp")
-        window = std::make_unique<fw::FrmHelp>(main);
-    else if (name == "frmHooray")
-        window = std::make_unique<fw::FrmHooray>(sound);
-    else if (name == "frmNewRecord")
-        window = std::make_unique<fw::FrmNewRecord>(records);
-    else if (name == "frmBest")
-        window = std::make_unique<fw::FrmBest>(records);
+        return new fw::FrmSplash(noMain);
+    if (name == "frmNewUser")
+        return new fw::FrmNewUser(noMain);
+    if (name == "frmAbout")
+        return new fw::FrmAbout(main);
+    if (name == "frmHelp")
+        return new fw::FrmHelp(main);
+    if (name == "frmHooray")
+        return new fw::FrmHooray(sound);
+    if (name == "frmNewRecord")
+        return new fw::FrmNewRecord(records);
+    if (name == "frmBest")
+        return new fw::FrmBest(records);
+    return nullptr;
+}
+
+// The same, kept alive by the caller: it is not deleted when closed.
+inline std::unique_ptr<QWidget> makeSecondaryWindow(
+    const QString &name, QWidget *main, fw::SoundPlayer &sound, fw::Records &records)
+{
+    std::unique_ptr<QWidget> window(newSecondaryWindow(name, main, sound, records));
     if (window)
         window->setAttribute(Qt::WA_DeleteOnClose, false);
     return window;

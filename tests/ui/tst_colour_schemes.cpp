@@ -9,19 +9,9 @@
 //
 // A text's pixels are found by taking the text away for a moment: what
 // changes is the text, and the picture without it is what lies behind.
-#include "celebration/FrmHooray.h"
-#include "mainwindow/FrmMain.h"
 #include "mainwindow/MainControls.h"
-#include "records/FrmBest.h"
-#include "records/FrmNewRecord.h"
-#include "records/Records.h"
-#include "records/SettingsStore.h"
-#include "shell/FrmAbout.h"
-#include "shell/FrmHelp.h"
-#include "shell/FrmNewUser.h"
-#include "shell/FrmSplash.h"
-#include "sound/SoundPlayer.h"
-#include "support/SeededDie.h"
+#include "support/AllWindows.h"
+#include "support/MainGame.h"
 #include "ui/Colors.h"
 
 #include <QAbstractButton>
@@ -85,11 +75,6 @@ const std::map<QString, QStringList> kDesignedTexts {
     {"frmAbout", {"lblDescription", "lblTitle", "lblDisclaimer"}},
     {"frmNewRecord", {"Label1", "Label2"}},
     {"frmBest", {"Label1", "lblBestTime", "lblBestPlayer"}},
-};
-
-class SilentSound final : public SoundPlayer {
-public:
-    void play(const QString &) override { }
 };
 
 // A widget's texts (a menu bar's entries'), replaced by `texts` if given.
@@ -213,35 +198,17 @@ void TestColourSchemes::designedPaletteIsQtsOwn()
 Readings TestColourSchemes::readWindow(const QString &name, const QPalette &palette)
 {
     QApplication::setPalette(palette);
-    SeededDie die(19);
-    IniSettingsStore store;
-    Records records {.gBestTime = 42, .gBestPlayer = QStringLiteral("Somebody Quick")};
-    SilentSound sound;
-    const auto noMain = [] { return nullptr; };
-    std::unique_ptr<QWidget> window;
-    if (name == "frmMain") {
-        auto main = std::make_unique<FrmMain>(die, store, records, sound);
-        main->Form_Load();
-        window = std::move(main);
-    } else if (name == "frmSplash") {
-        window = std::make_unique<FrmSplash>(noMain);
-    } else if (name == "frmNewUser") {
-        window = std::make_unique<FrmNewUser>(noMain);
-    } else if (name == "frmAbout") {
-        window = std::make_unique<FrmAbout>(nullptr);
-    } else if (name == "frmHelp") {
-        window = std::make_unique<FrmHelp>(nullptr);
-    } else if (name == "frmHooray") {
-        window = std::make_unique<FrmHooray>(sound);
-    } else if (name == "frmNewRecord") {
-        window = std::make_unique<FrmNewRecord>(records);
-    } else {
-        window = std::make_unique<FrmBest>(records);
-    }
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    // The hint rolls its cells from the faces after the first puzzle's.
+    std::vector<int> faces = kFirstPuzzle;
+    faces.insert(faces.end(), {1, 6, 6});
+    MainGame game(faces, name == "frmMain" ? MainGame::Loaded : MainGame::Built);
+    game.records = {.gBestTime = 42, .gBestPlayer = QStringLiteral("Somebody Quick")};
+    const std::unique_ptr<QWidget> secondary
+        = makeSecondaryWindow(name, nullptr, game.sound, game.records);
+    QWidget *window = secondary ? secondary.get() : &game.window;
     window->show();
     Readings readings;
-    if (!QTest::qWaitForWindowExposed(window.get()))
+    if (!QTest::qWaitForWindowExposed(window))
         return readings;
     if (name == "frmMain") {
         // A hint and the answer bring out the hint line and the solution row.
@@ -256,7 +223,7 @@ Readings TestColourSchemes::readWindow(const QString &name, const QPalette &pale
                 readings["tooltip"] = read(tip, tip);
         QToolTip::hideText();
     }
-    readTexts(window.get(), readings);
+    readTexts(window, readings);
     window->close();
     return readings;
 }
@@ -269,10 +236,8 @@ void TestColourSchemes::everyTextReads_data()
     if (!m_desktopTheme)
         names = {"dark", "high contrast", "high contrast light"};
     for (const QString &scheme : names)
-        for (const char *window : {"frmMain", "frmSplash", "frmNewUser", "frmAbout", "frmHelp",
-                 "frmHooray", "frmNewRecord", "frmBest"})
-            QTest::addRow("%s, %s", qPrintable(scheme), window)
-                << scheme << QString::fromLatin1(window);
+        for (const QString &window : kAllWindows)
+            QTest::addRow("%s, %s", qPrintable(scheme), qPrintable(window)) << scheme << window;
 }
 
 // Each text reads at least as well as under the light palette, or at 4.5:1
