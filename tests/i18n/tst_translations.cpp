@@ -6,8 +6,10 @@
 #include "shell/HelpCallouts.h"
 #include "shell/HelpPicture.h"
 #include "support/AllWindows.h"
+#include "support/ChildProcess.h"
 #include "support/MainGame.h"
 #include "support/SolveByDrops.h"
+#include "support/TestFiles.h"
 #include "support/TextFits.h"
 #include "ui/ControlTable.h"
 #include "ui/Pictures.h"
@@ -22,7 +24,6 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QMenuBar>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTextBoundaryFinder>
@@ -202,20 +203,14 @@ void TestTranslations::languageFollowsTheEnvironment()
 {
     QFETCH(QStringList, variables);
     QFETCH(QString, language);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-        environment.remove(QLatin1String(name));
-    for (const QString &variable : variables)
-        environment.insert(
-            variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
-    environment.insert(QStringLiteral("FIGUREWHEEL_EXPECTED_LANGUAGE"), language);
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(),
-        {QStringLiteral("installsTheEnvironmentsLanguage")});
-    QVERIFY(child.waitForFinished(60000));
-    const QString output = QString::fromLocal8Bit(child.readAllStandardOutput());
-    QVERIFY2(child.exitCode() == 0, qPrintable(output));
+    // The locale's variables the test runs with are not the child's.
+    QStringList environment {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"};
+    environment << variables << QStringLiteral("FIGUREWHEEL_EXPECTED_LANGUAGE=") + language;
+    fwtest::ChildProcess child(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("installsTheEnvironmentsLanguage")}, fwtest::testDir(), {}, environment);
+    QVERIFY(child.finish(60000));
+    const QString output = child.lines().join(u'\n');
+    QVERIFY2(child.endedWell(), qPrintable(child.transcript()));
     QVERIFY2(output.contains(
                  QLatin1String("PASS   : TestTranslations::installsTheEnvironmentsLanguage")),
         qPrintable(output));

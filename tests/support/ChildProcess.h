@@ -35,7 +35,8 @@ class ChildProcess {
 public:
     // Starts `program` with `arguments`, on the offscreen platform, with its
     // settings under `configHome`; `prefix` runs it through another program,
-    // `extraEnvironment` holds "NAME=value" texts.
+    // `extraEnvironment` holds "NAME=value" texts, and names alone of
+    // variables the program must not have.
     ChildProcess(const QString &program, const QStringList &arguments, const QString &configHome,
         const QStringList &prefix = {}, const QStringList &extraEnvironment = {},
         const QString &workingDirectory = {})
@@ -52,9 +53,13 @@ public:
         // Another user may not use this user's runtime directory.
         if (!prefix.isEmpty())
             env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        for (const QString &assignment : extraEnvironment)
-            env.insert(assignment.section(QLatin1Char('='), 0, 0),
-                assignment.section(QLatin1Char('='), 1));
+        for (const QString &assignment : extraEnvironment) {
+            if (!assignment.contains(QLatin1Char('=')))
+                env.remove(assignment);
+            else
+                env.insert(assignment.section(QLatin1Char('='), 0, 0),
+                    assignment.section(QLatin1Char('='), 1));
+        }
         m_process->setProcessEnvironment(env);
         m_process->setProcessChannelMode(QProcess::SeparateChannels);
         QStringList command = prefix;
