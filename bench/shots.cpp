@@ -25,16 +25,18 @@ int main(int argc, char *argv[])
     fw::ui::installTranslations(fw::ui::playerLocale());
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
 
-    // The windows the tests build: the main window on the first puzzle of
-    // the tests' scripted die, loaded only when it is the one shown.
+    // The windows the tests build: the main window on a die that counts
+    // 1, 2, ..., 6 and round again, loaded only when it is the one shown.
     const QStringList names {
         "main", "splash", "tutorial", "about", "help", "hooray", "newrecord", "best"};
     if (!names.contains(which)) {
         std::fprintf(stderr, "unknown window\n");
         return 2;
     }
-    MainGame game(
-        kFirstPuzzle, which == QLatin1String("main") ? MainGame::Loaded : MainGame::Built);
+    std::vector<int> faces(600);
+    for (std::size_t n = 0; n < faces.size(); ++n)
+        faces[n] = int(n % 6) + 1;
+    MainGame game(faces, which == QLatin1String("main") ? MainGame::Loaded : MainGame::Built);
     game.records.gBestPlayer = QStringLiteral("Somebody Quick");
     game.records.gBestTime = 42;
     const std::unique_ptr<QWidget> secondary
